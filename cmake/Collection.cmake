@@ -47,3 +47,15 @@ function(collection_stage_files target subdir)
       VERBATIM)
   endforeach()
 endfunction()
+
+# Adds every child folder that has a CMakeLists.txt, in name order, so that a new part of a
+# program joins the build without touching its parent.
+function(collection_add_subdirectories)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
