@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace pelta {
@@ -45,6 +46,19 @@ inline constexpr std::array<PitchCategory, 6> kPitchCatalogue = {{
     {"ﾜｰﾌﾟ系", {"None", "ﾜｰﾌﾟ", "戻るﾜｰﾌﾟ", "戻るﾜｰﾌﾟ2"}, 4},
     {"縦変化系", {"None", "ｳｪｰﾌﾞ", "ｼﾞｸﾞｻﾞｸﾞ", "ﾄﾙﾈｰﾄﾞ"}, 4},
 }};
+
+// The pitch's name: the names of its set categories in catalogue order, "pelta" appended;
+// "ただの棒球" (a plain ball) when no category is set.
+inline std::string PitchName(const PitchSpec& p) {
+    const std::array<std::uint8_t, 6> values = {
+        static_cast<std::uint8_t>(p.speed), static_cast<std::uint8_t>(p.small),
+        static_cast<std::uint8_t>(p.clone), static_cast<std::uint8_t>(p.stop),
+        static_cast<std::uint8_t>(p.warp), static_cast<std::uint8_t>(p.vertical)};
+    std::string name;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (values[i] != 0) name += kPitchCatalogue[i].names[values[i]];
+    return name.empty() ? std::string("ただの棒球") : name + "pelta";
+}
 
 // Per-pitch random parameters of the stop and warp categories.
 struct PitchRun {
