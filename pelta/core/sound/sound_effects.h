@@ -5,6 +5,14 @@
 
 namespace pelta {
 
+// The game's four effects, read from the current directory by name.
+inline constexpr const char* kPitchSound = "pitch.wav";        // the ball leaves the pitcher's hand
+inline constexpr const char* kHitSound = "hit.wav";            // a hit
+inline constexpr const char* kSwingMissSound = "kara.wav";     // a swing and miss
+inline constexpr const char* kApplauseSound = "applause.wav";  // home runs and a new top-ten entry; looped
+
+// The "Wave Sound" switch is the caller's to honour: while waveOn is 0 the game makes none of
+// these calls, Stop included.
 class SoundEffects {
 public:
     virtual ~SoundEffects() = default;

@@ -1,0 +1,36 @@
+#pragma once
+// The high-score file ("pelta.dat" in the current directory): read once at start, written once
+// at exit.
+
+#include <filesystem>
+#include <optional>
+
+#include "model/high_scores.h"
+
+namespace pelta {
+
+inline constexpr const char* kHighScoreFileName = "pelta.dat";
+
+class HighScoreFile {
+public:
+    explicit HighScoreFile(std::filesystem::path path = kHighScoreFileName);
+
+    // A missing file is an empty table. So is a file that cannot be read or is not a
+    // high-score file; such a file is renamed to "<name>.bad" (or "<name>.bad2" … when that
+    // is taken) so that the next save does not destroy it.
+    HighScoreTable Load();
+
+    // Replaces the file as a whole (see ReplaceFile). Refuses, returning false, while an
+    // unreadable file could not be moved aside: it may still hold scores worth rescuing.
+    bool Save(const HighScoreTable& table);
+
+    // Where Load put an unreadable file, if it did.
+    const std::optional<std::filesystem::path>& keptAside() const { return keptAside_; }
+
+private:
+    std::filesystem::path path_;
+    std::optional<std::filesystem::path> keptAside_;
+    bool mustKeepFile_ = false;
+};
+
+}  // namespace pelta
