@@ -1,0 +1,24 @@
+#pragma once
+// The batting game's settings in the user's profile: QSettings under organisation
+// "Ondo's Software", application "pelta", group "Settings".
+
+#include <QSettings>
+
+#include "scores/settings.h"
+
+namespace pelta {
+
+class QtSettingsStore : public SettingsStore {
+public:
+    QtSettingsStore();
+
+    std::optional<std::int32_t> ReadInt(std::string_view key) const override;
+    std::optional<std::string> ReadText(std::string_view key) const override;
+    void WriteInt(std::string_view key, std::int32_t value) override;
+    void WriteText(std::string_view key, std::string_view value) override;
+
+private:
+    QSettings settings_;
+};
+
+}  // namespace pelta
