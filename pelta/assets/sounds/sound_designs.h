@@ -1,0 +1,13 @@
+#pragma once
+// The batting game's four sound effects, as mono signals at kSampleRate.
+
+#include "synth.h"
+
+namespace pelta::sounds {
+
+Signal MakePitchWhoosh();   // "pitch.wav": the ball rushing away from the pitcher
+Signal MakeBatCrack();      // "hit.wav": a short noise burst ringing with a wooden bat's modes
+Signal MakeSwingMiss();     // "kara.wav": the bat swishing through empty air
+Signal MakeApplause();      // "applause.wav": a crowd clapping, looped seamlessly
+
+}  // namespace pelta::sounds
