@@ -1,0 +1,24 @@
+#pragma once
+// Sound effects of the batting game, silent while the "Wave Sound" setting (waveOn) is off.
+// Used by the judgement here and by the frame loop for the pitch and applause sounds.
+
+#include <string>
+
+#include "model/game_state.h"
+#include "sound/sound_effects.h"
+
+namespace pelta {
+
+inline void PlayEffect(const GameState& s, SoundEffects& sound, const std::string& file) {
+    if (s.waveOn) sound.Play(file);
+}
+
+inline void PlayEffectLooped(const GameState& s, SoundEffects& sound, const std::string& file) {
+    if (s.waveOn) sound.PlayLooped(file);
+}
+
+inline void StopEffects(const GameState& s, SoundEffects& sound) {
+    if (s.waveOn) sound.Stop();
+}
+
+}  // namespace pelta
