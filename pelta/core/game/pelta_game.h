@@ -1,0 +1,68 @@
+#pragma once
+// The batting game as its view runs it: the frame step, the one-button input, focus pauses,
+// the menu's game commands and the game-over, ranking and practice sequences. The view calls
+// these from its window thread, one at a time; the game never waits or sleeps.
+
+#include "dialogs/pelta_dialogs.h"
+#include "game/commands.h"
+#include "game/platform.h"
+#include "model/game_state.h"
+#include "model/random.h"
+#include "render/canvas.h"
+#include "render/field_drawing.h"
+#include "sound/sound_effects.h"
+
+namespace pelta {
+
+inline constexpr char kTimerFailureText[] = "ﾀｲﾏｰｾｯﾄに失敗しました。";
+
+struct GameServices {
+    Canvas& canvas;
+    SoundEffects& sound;
+    BackgroundMusic& music;
+    FrameTimer& timer;
+    PeltaDialogs& dialogs;
+    GameHost& host;
+    Random& random;
+};
+
+class PeltaGame {
+public:
+    explicit PeltaGame(GameServices services) : io_(services) {}
+
+    GameState& state() { return s_; }
+    const GameState& state() const { return s_; }
+
+    // Starts the frame tick; on failure shows the timer message and returns false.
+    bool StartTimer();
+    void StopTimer() { io_.timer.Stop(); }
+
+    void OnTimerTick();
+    // Any key or the left button.
+    void OnKey();
+    void OnKillFocus();
+    void OnSetFocus();
+    // The whole field, as the paint handler and several commands draw it.
+    void Redraw() { DrawField(s_, io_.canvas); }
+
+    void OnCommand(Command command);
+    bool IsChecked(Command command) const;
+
+    // The sound-effect switch, honoured before any effect call.
+    void StopSound();
+
+private:
+    void StartPitch();
+    void EndPitch();
+    void PhaseStep();
+    void GameOverSequence();
+    void RankingCommand();
+    void PracticeCommand();
+    void LevelCommand(Level level);
+    void ResetForNewGame();
+
+    GameServices io_;
+    GameState s_;
+};
+
+}  // namespace pelta
