@@ -1,0 +1,19 @@
+#pragma once
+// Dialog 161: the statistics of the game just played and its ranking password.
+
+#include <QString>
+
+#include "dialogs/dialog_data.h"
+#include "dialogs/password_dialog_base.h"
+
+namespace pelta {
+
+// The game-over password: the whole key is known here; a score of 0 has none.
+std::string GameOverPassword(const GameOverData& data);
+
+class CGameOverDlg : public PasswordDialogBase {
+public:
+    explicit CGameOverDlg(const GameOverData& data, QWidget* parent = nullptr);
+};
+
+}  // namespace pelta

@@ -1,0 +1,82 @@
+#include "dialogs/qt_pelta_dialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "dialogs/tests/dialog_test_support.h"
+
+namespace pelta {
+namespace {
+
+// Acts on the modal dialog once it is up, as the player would.
+void WhenShown(std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
+}
+
+void Click(QDialog& dialog, const char* name) {
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+}
+
+TEST(QtPeltaDialogs, NameEntryGivesTheTypedNameOrTheOfferedOneOnEsc) {
+    QtPeltaDialogs dialogs(nullptr);
+    WhenShown([](QDialog& dialog) {
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("name"));
+        edit->clear();
+        testing::TypeText(*edit, "ペルタ");
+        Click(dialog, "ok");
+    });
+    EXPECT_EQ(dialogs.ShowNameEntry({"Easy の 1位 にﾗﾝｸｲﾝ !!", "na･na･shi"}), "ペルタ");
+
+    WhenShown([](QDialog& dialog) {
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("name"));
+        edit->clear();
+        testing::TypeText(*edit, "xyz");
+        QTest::keyClick(edit, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialogs.ShowNameEntry({"", "na･na･shi"}), "na･na･shi");
+}
+
+TEST(QtPeltaDialogs, PracticeGivesTheSetupOnlyOnStart) {
+    QtPeltaDialogs dialogs(nullptr);
+    WhenShown([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("category2"))->setCurrentIndex(1);
+        Click(dialog, "cancel");
+    });
+    EXPECT_EQ(dialogs.ShowPractice({}), std::nullopt);
+
+    WhenShown([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>(QStringLiteral("category2"))->setCurrentIndex(1);
+        Click(dialog, "ok");
+    });
+    PracticeSetup vanish;
+    vanish.pitch.clone = CloneKind::Vanish;
+    EXPECT_EQ(dialogs.ShowPractice({}), vanish);
+}
+
+TEST(QtPeltaDialogs, GameOverClosesOnlyByOk) {
+    QtPeltaDialogs dialogs(nullptr);
+    bool stillOpenAfterEsc = false;
+    WhenShown([&stillOpenAfterEsc](QDialog& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        stillOpenAfterEsc = dialog.isVisible();
+        Click(dialog, "ok");
+    });
+    GameOverData data;
+    data.score = 10;
+    dialogs.ShowGameOver(data);
+    EXPECT_TRUE(stillOpenAfterEsc);
+}
+
+}  // namespace
+}  // namespace pelta
