@@ -1,0 +1,214 @@
+#include "lzh/extract.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "archive_builder.h"
+#include "lzh/header.h"
+#include "temp_dir.h"
+
+namespace lzh {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Bytes;
+
+const fs::path kFixtures = LZH_FIXTURE_DIR;
+
+Bytes ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+Bytes Fixture(const char* name) {
+    Bytes bytes = ReadFile(kFixtures / name);
+    EXPECT_FALSE(bytes.empty()) << name;
+    return bytes;
+}
+
+Bytes WithoutEndByte(Bytes archive) {
+    EXPECT_EQ(archive.back(), 0);
+    archive.pop_back();
+    return archive;
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes out;
+    for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+// Extracts into a fresh folder and records what happened to each member.
+struct Extraction {
+    explicit Extraction(const Bytes& archive) {
+        result = ExtractArchive(archive, dest(), [this](const MemberReport& r) { outcomes[r.name] = r.outcome; });
+    }
+    fs::path dest() const { return root.path() / "dest"; }
+    Bytes Output(const fs::path& relative) const { return ReadFile(dest() / relative); }
+    bool Exists(const fs::path& relative) const { return fs::exists(dest() / relative); }
+
+    test::TempDir root;
+    ResultCode result;
+    std::map<std::string, MemberOutcome> outcomes;
+};
+
+// Byte offset of a member's header within a jlha archive, found by its name.
+std::size_t HeaderOffset(const Bytes& archive, std::string_view name) {
+    auto at = std::search(archive.begin(), archive.end(), name.begin(), name.end());
+    EXPECT_NE(at, archive.end()) << name;
+    return static_cast<std::size_t>(at - archive.begin()) - 22;
+}
+
+const char* const kPlainFiles[] = {"text.txt", "t8192.txt", "t8193.txt", "empty.txt", "sub/in.txt"};
+
+TEST(ExtractArchive, ExtractsArchivesMadeByJlha) {
+    // level0/level1: -lh5- for the text files, stored for the small ones; stored*: all stored.
+    for (const char* archive : {"level0.lzh", "level1.lzh", "stored.lzh", "stored0.lzh"}) {
+        SCOPED_TRACE(archive);
+        Extraction x(Fixture(archive));
+        EXPECT_EQ(x.result, ResultCode::Success);
+        for (const char* name : kPlainFiles) {
+            EXPECT_EQ(x.Output(name), ReadFile(kFixtures / "src" / name)) << name;
+            EXPECT_EQ(fs::last_write_time(x.dest() / name), fs::last_write_time(kFixtures / "src" / name)) << name;
+        }
+        EXPECT_EQ(x.Output("sp_ace.txt"), ReadFile(kFixtures / "src" / "sp ace.txt"));
+        EXPECT_EQ(x.outcomes.size(), 6u);
+        for (const auto& [name, outcome] : x.outcomes) EXPECT_EQ(outcome, MemberOutcome::Extracted) << name;
+    }
+}
+
+TEST(ExtractArchive, ShiftJisNamesBecomeUtf8) {
+    for (const char* archive : {"sjis0.lzh", "sjis1.lzh"}) {
+        SCOPED_TRACE(archive);
+        Extraction x(Fixture(archive));
+        EXPECT_EQ(x.result, ResultCode::Success);
+        EXPECT_EQ(x.Output("ソ表.txt"), ReadFile(kFixtures / "src" / "ソ表.txt"));
+        EXPECT_EQ(x.Output("表/ソ.txt"), ReadFile(kFixtures / "src" / "表/ソ.txt"));
+    }
+}
+
+TEST(ExtractArchive, EmptyOrEndedArchives) {
+    EXPECT_EQ(ExtractArchive({}, "unused"), ResultCode::NotArchive);
+    for (const Bytes& archive : {Bytes{0}, Bytes{0, 0, 0, 0}, test::ToBytes("no headers here")}) {
+        Extraction x(archive);
+        EXPECT_EQ(x.result, ResultCode::Success);
+        EXPECT_TRUE(x.outcomes.empty());
+        EXPECT_FALSE(fs::exists(x.dest()));
+    }
+}
+
+TEST(ExtractArchive, Level2HeaderEndsExtractionWithoutError) {
+    Bytes first = test::Archive({test::Stored("first.txt", "before")});
+    Extraction x(Concat({WithoutEndByte(first), WithoutEndByte(Fixture("level2.lzh")), Fixture("level1.lzh")}));
+    EXPECT_EQ(x.result, ResultCode::Success);
+    EXPECT_EQ(x.Output("first.txt"), test::ToBytes("before"));
+    EXPECT_EQ(x.outcomes.size(), 1u);
+    EXPECT_FALSE(x.Exists("text.txt"));
+}
+
+TEST(ExtractArchive, JunkBeforeAndBetweenMembersIsSkipped) {
+    Bytes junk(2000, 'j');
+    Bytes first = test::Archive({test::Stored("first.txt", "one")});
+    Extraction x(Concat({junk, WithoutEndByte(first), junk, Fixture("level1.lzh")}));
+    EXPECT_EQ(x.result, ResultCode::Success);
+    EXPECT_EQ(x.Output("first.txt"), test::ToBytes("one"));
+    EXPECT_EQ(x.Output("text.txt"), ReadFile(kFixtures / "src" / "text.txt"));
+}
+
+TEST(ExtractArchive, CrcMismatchDeletesOnlyThatMember) {
+    Bytes stored = Fixture("stored.lzh");
+    std::size_t header = HeaderOffset(stored, "t8193.txt");
+    stored[header + 2 + stored[header] + 100] ^= 0x01;  // a byte of the stored data
+    Bytes packed = Fixture("level1.lzh");
+    std::size_t lh5Header = HeaderOffset(packed, "t8192.txt");
+    packed[lh5Header + 22 + 9] ^= 0x01;  // the header's CRC of the -lh5- member
+
+    for (const Bytes& archive : {stored, packed}) {
+        Extraction x(archive);
+        EXPECT_EQ(x.result, ResultCode::Success);
+        EXPECT_EQ(x.outcomes.size(), 6u);
+        EXPECT_EQ(x.Output("text.txt"), ReadFile(kFixtures / "src" / "text.txt"));
+        EXPECT_EQ(x.Output("sub/in.txt"), ReadFile(kFixtures / "src" / "sub/in.txt"));
+    }
+    Extraction x1(stored);
+    EXPECT_EQ(x1.outcomes["t8193.txt"], MemberOutcome::CrcMismatch);
+    EXPECT_FALSE(x1.Exists("t8193.txt"));
+    Extraction x2(packed);
+    EXPECT_EQ(x2.outcomes["t8192.txt"], MemberOutcome::Broken);
+    EXPECT_FALSE(x2.Exists("t8192.txt"));
+}
+
+TEST(ExtractArchive, MemberCutShortIsDeleted) {
+    for (const char* name : {"level1.lzh", "stored.lzh"}) {
+        SCOPED_TRACE(name);
+        Bytes archive = Fixture(name);
+        archive.resize(HeaderOffset(archive, "t8193.txt") + 200);  // into the member's data
+        Extraction x(archive);
+        EXPECT_EQ(x.result, ResultCode::Success);
+        EXPECT_EQ(x.Output("t8192.txt"), ReadFile(kFixtures / "src" / "t8192.txt"));
+        EXPECT_EQ(x.outcomes.size(), 3u);
+        EXPECT_EQ(x.outcomes["t8193.txt"], MemberOutcome::Broken);
+        EXPECT_FALSE(x.Exists("t8193.txt"));
+    }
+}
+
+TEST(ExtractArchive, HostileNamesAreSkippedAndExtractionGoesOn) {
+    auto withFolder = [](std::string folder) {
+        test::Member m = test::Stored("x", "escaped", 1);
+        m.extended = {{0x02, test::ToBytes(folder)}};
+        return m;
+    };
+    Bytes archive = test::Archive({
+        test::Stored("..\\..\\x", "escaped"),
+        test::Stored("/tmp/x", "escaped"),
+        test::Stored("C:\\x", "escaped"),
+        test::Stored("\\x", "escaped"),
+        withFolder("..\xFF"),
+        withFolder("sub\xFF..\xFF..\xFF"),
+        test::Stored("sub\\fine.txt", "kept"),
+    });
+    Extraction x(archive);
+    EXPECT_EQ(x.result, ResultCode::Success);
+    EXPECT_EQ(x.Output("sub/fine.txt"), test::ToBytes("kept"));
+    EXPECT_EQ(x.outcomes.size(), 7u);
+    EXPECT_EQ(x.outcomes["sub\\fine.txt"], MemberOutcome::Extracted);
+    for (const auto& [name, outcome] : x.outcomes) {
+        if (name != "sub\\fine.txt") {
+            EXPECT_EQ(outcome, MemberOutcome::UnsafePath) << name;
+        }
+    }
+    // Nothing beside or above the destination.
+    EXPECT_FALSE(fs::exists(x.root.path() / "x"));
+    EXPECT_FALSE(fs::exists(x.root.path().parent_path() / "x"));
+}
+
+TEST(ExtractArchive, UnknownMethodLargerThanItsDataIsSkipped) {
+    test::Member packed = test::Stored("packed.bin", "abc");
+    packed.method = "-lh6-";
+    packed.originalSize = 10;
+    test::Member equal = test::Stored("equal.bin", "abc");
+    equal.method = "-lz4-";
+    Extraction x(test::Archive({packed, equal}));
+    EXPECT_EQ(x.result, ResultCode::Success);
+    EXPECT_EQ(x.outcomes["packed.bin"], MemberOutcome::NotStored);
+    EXPECT_FALSE(x.Exists("packed.bin"));
+    EXPECT_EQ(x.Output("equal.bin"), test::ToBytes("abc"));
+}
+
+TEST(ExtractArchive, UncreatableOutputOfAnLh5MemberIsAWriteError) {
+    Extraction x(Fixture("level1.lzh"));  // fills the folder, then once more over it
+    fs::remove(x.dest() / "t8192.txt");
+    fs::create_directory(x.dest() / "t8192.txt");
+    std::map<std::string, MemberOutcome> outcomes;
+    ResultCode again = ExtractArchive(Fixture("level1.lzh"), x.dest(),
+                                      [&](const MemberReport& r) { outcomes[r.name] = r.outcome; });
+    EXPECT_EQ(again, ResultCode::WriteError);
+    EXPECT_EQ(outcomes["t8192.txt"], MemberOutcome::CannotCreate);
+    EXPECT_EQ(outcomes.size(), 2u);  // extraction ends there
+}
+
+}  // namespace
+}  // namespace lzh
