@@ -1,0 +1,256 @@
+// The eight drum grooves, one per feel. Each phrase opens with a crash, varies in bar 3 or 6 and
+// ends with a fill into the next phrase. Keys: 36 kick, 37 side stick, 38 snare, 39 clap,
+// 41/43/45/47/48/50 toms low to high, 42 closed hat, 44 pedal hat, 46 open hat, 49 crash,
+// 51 ride, 54 tambourine, 56 cowbell, 62/63/64 congas, 65/66 timbales, 69 cabasa.
+
+#include <string_view>
+
+#include "music/bgm_notation.h"
+#include "music/bgm_patterns.h"
+
+namespace pelta {
+namespace {
+
+// 0: straight rock, eighth-note hats.
+constexpr std::string_view kRockOpen = R"(
+    49 9...............
+    36 9.......9.7.....
+    38 ....9.......9...
+    42 ..4.7.4.7.4.7.4.
+)";
+constexpr std::string_view kRock = R"(
+    36 9.......9.7.....
+    38 ....9.......9...
+    42 7.4.7.4.7.4.7.4.
+)";
+constexpr std::string_view kRockPush = R"(
+    36 9.....6.9.7.....
+    38 ....9..2....9..2
+    42 7.4.7.4.7.4.7...
+    46 ..............6.
+)";
+constexpr std::string_view kRockFill = R"(
+    36 9.......9.......
+    38 ....9.....5.7...
+    42 7.4.7.4.7.......
+    48 ............87..
+    45 ..............7.
+    41 ...............8
+)";
+
+// 1: shuffle on a triplet grid, ride and pedal hat.
+constexpr std::string_view kShuffleOpen = R"(
+    49 9...........
+    36 9.....7.....
+    38 ...9.....9..
+    51 ..47.47.47.4
+    44 ...5.....5..
+)";
+constexpr std::string_view kShuffle = R"(
+    36 9.....7....5
+    38 ..29....29..
+    51 7.47.47.47.4
+    44 ...5.....5..
+)";
+constexpr std::string_view kShuffleLift = R"(
+    36 9....47.....
+    38 ..29..2..9.2
+    51 7.47.47.47.4
+    44 ...5.....5..
+)";
+constexpr std::string_view kShuffleFill = R"(
+    36 9.....7.....
+    38 ..29..767...
+    51 7.47.4......
+    48 .........8..
+    45 ..........7.
+    41 ...........8
+)";
+
+// 2: half-time, snare on beat three, busy sixteenth hats.
+constexpr std::string_view kHalfOpen = R"(
+    49 9...............
+    36 9.........7.....
+    38 ........9.......
+    42 ..5373537353735.
+)";
+constexpr std::string_view kHalf = R"(
+    36 9.........7..5..
+    38 ......2.9.....2.
+    42 7353735373537353
+)";
+constexpr std::string_view kHalfOpenHat = R"(
+    36 9..5......7.....
+    38 ......2.9.....2.
+    42 735373537353..53
+    46 ............6...
+)";
+constexpr std::string_view kHalfFill = R"(
+    36 9.........7.....
+    38 ......2.9...5767
+    42 73537353735.....
+)";
+
+// 3: disco, four on the floor with open hats on the off-beats.
+constexpr std::string_view kDiscoOpen = R"(
+    49 9...............
+    36 9...8...9...8...
+    38 ....7.......7...
+    39 ....8.......8...
+    42 .3.363.363.363.3
+    46 ..7...7...7...7.
+)";
+constexpr std::string_view kDisco = R"(
+    36 9...8...9...8...
+    38 ....7.......7...
+    39 ....8.......8...
+    42 63.363.363.363.3
+    46 ..7...7...7...7.
+)";
+constexpr std::string_view kDiscoTambourine = R"(
+    36 9...8...9...8...
+    38 ....7.......7...
+    39 ....8.......8...
+    42 63.363.363.363.3
+    46 ..7...7...7...7.
+    54 ..5...5...5...5.
+)";
+constexpr std::string_view kDiscoFill = R"(
+    36 9...8...9...8...
+    38 ....7.......5678
+    39 ....8...........
+    42 63.363.363......
+    46 ..7...7...7.....
+)";
+
+// 4: breakbeat, syncopated kicks and ghosted snares.
+constexpr std::string_view kBreakOpen = R"(
+    49 9...............
+    36 9.8.......87....
+    38 ....9..3.3..9..3
+    42 ..6.6.6.6.6.6.6.
+)";
+constexpr std::string_view kBreak = R"(
+    36 9.8.......87....
+    38 ....9..3.3..9..3
+    42 6.6.6.6.6.6.6.6.
+)";
+constexpr std::string_view kBreakSkip = R"(
+    36 9.8.......8.8...
+    38 ....9..3.3..9..3
+    42 6.6.6.6.6.6.6...
+    46 ..............6.
+)";
+constexpr std::string_view kBreakFill = R"(
+    36 9.8.......8.....
+    38 .3..9..3.9..9.7.
+    42 6.6.6.6.6.......
+)";
+
+// 5: Latin, bossa kick, son clave on the side stick, congas and cabasa.
+constexpr std::string_view kLatinOpen = R"(
+    49 9...............
+    36 8..68..68..68..6
+    37 7..7..7...7.7...
+    69 ..53535353535353
+    62 ....6.......6...
+    63 ......67........
+    64 ..............77
+)";
+constexpr std::string_view kLatin = R"(
+    36 8..68..68..68..6
+    37 7..7..7...7.7...
+    69 5353535353535353
+    62 ....6.......6...
+    63 ......67........
+    64 ..............77
+)";
+constexpr std::string_view kLatinBell = R"(
+    36 8..68..68..68..6
+    37 7..7..7...7.7...
+    56 7...5...7...5...
+    69 5353535353535353
+    62 ....6.......6...
+    63 ......67....6...
+    64 ..............77
+)";
+constexpr std::string_view kLatinFill = R"(
+    36 8..68..68..6....
+    37 7..7..7.........
+    65 ........8.6.7.7.
+    66 .........6.6.7.8
+)";
+
+// 6: march, snare drags on a thirty-second grid.
+constexpr std::string_view kMarchOpen = R"(
+    49 9...............
+    36 9.......7.......
+    38 8.3.6.348.3.6.34
+)";
+constexpr std::string_view kMarch = R"(
+    36 9.......7.......
+    38 8.3.6.348.3.6.34
+)";
+constexpr std::string_view kMarchDrag = R"(
+    36 9.......7.......
+    38 8...3...6...3.3.8...3...6.6.6.6.
+)";
+constexpr std::string_view kMarchRoll = R"(
+    36 9.......7.......
+    38 8...3...6...3...4455556666777789
+)";
+
+// 7: fill-heavy, tom runs every other bar.
+constexpr std::string_view kBusyOpen = R"(
+    49 9...............
+    36 9.....7.9.......
+    38 ....9.......9...
+    42 ..5.7.5.7.5.7.5.
+)";
+constexpr std::string_view kBusy = R"(
+    36 9.....7.9.....6.
+    38 ....9.......9...
+    42 7.5.7.5.7.5.7.5.
+)";
+constexpr std::string_view kBusyHalfFill = R"(
+    36 9.....7.........
+    38 ....9...7676....
+    42 7.5.7.5.........
+    48 ............87..
+    45 ..............87
+)";
+constexpr std::string_view kBusyTomRun = R"(
+    36 9..6....9..6....
+    38 7.6.9.6.........
+    50 ........87......
+    48 ..........87....
+    45 ............87..
+    41 ..............89
+)";
+constexpr std::string_view kBusyBigFill = R"(
+    36 9...........9...
+    38 ..6.9.6677......
+    50 ........8.7.....
+    47 .........8.7....
+    43 ............8.7.
+    41 .............8.9
+)";
+
+using DrumSource = std::array<std::array<std::string_view, kBarsPerPhrase>, kDrumPatternCount>;
+constexpr DrumSource kDrumSource = {{
+    {kRockOpen, kRock, kRock, kRockPush, kRock, kRock, kRockPush, kRockFill},
+    {kShuffleOpen, kShuffle, kShuffle, kShuffleLift, kShuffle, kShuffle, kShuffleLift, kShuffleFill},
+    {kHalfOpen, kHalf, kHalf, kHalfOpenHat, kHalf, kHalf, kHalfOpenHat, kHalfFill},
+    {kDiscoOpen, kDisco, kDisco, kDiscoTambourine, kDisco, kDiscoTambourine, kDisco, kDiscoFill},
+    {kBreakOpen, kBreak, kBreak, kBreakSkip, kBreak, kBreak, kBreakSkip, kBreakFill},
+    {kLatinOpen, kLatin, kLatin, kLatinBell, kLatin, kLatin, kLatinBell, kLatinFill},
+    {kMarchOpen, kMarch, kMarchDrag, kMarch, kMarch, kMarchDrag, kMarch, kMarchRoll},
+    {kBusyOpen, kBusyHalfFill, kBusy, kBusyTomRun, kBusy, kBusyHalfFill, kBusy, kBusyBigFill},
+}};
+
+}  // namespace
+
+constexpr DrumTable kDrumPatterns = notation::BuildTable<DrumTable, kDrumEventsPerBar>(
+    kDrumSource, [](std::string_view bar) { return notation::ParseDrumBar<kDrumEventsPerBar>(bar); });
+
+}  // namespace pelta

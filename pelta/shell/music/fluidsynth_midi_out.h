@@ -1,0 +1,47 @@
+#pragma once
+// MIDI output through an in-process FluidSynth synthesizer playing a General MIDI SoundFont,
+// either live on the audio device or rendered offline into a buffer.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "music/midi_out.h"
+
+namespace pelta {
+
+constexpr int kSynthSampleRate = 44100;
+
+// The SoundFont to play: $PELTA_SOUNDFONT when set, else the system's default General MIDI
+// SoundFont, else TimGM6mb. Empty when none of them exists.
+std::string FindSoundFont();
+
+class FluidSynthMidiOut final : public MidiOut {
+public:
+    // A synthesizer with `soundFont` loaded, not yet playing anywhere. Null, after one line on
+    // stderr, when the SoundFont cannot be loaded.
+    static std::unique_ptr<FluidSynthMidiOut> Create(const std::string& soundFont);
+    ~FluidSynthMidiOut() override;
+
+    // Plays live through the audio device in periods of about 12 ms. False, after one line on
+    // stderr, when no audio device can be opened.
+    bool StartAudio();
+    // Offline rendering: the next frames as interleaved stereo 16-bit samples.
+    void Render(std::span<std::int16_t> stereo);
+    // Voices still sounding; 0 once every note has ended and died away.
+    int ActiveVoices() const;
+
+    // The synthesizer is the only device, ready since Create.
+    bool Open(int deviceId) override;
+    void SendShort(std::uint32_t packed) override;
+    void SendLong(std::span<const std::uint8_t> bytes) override;
+    void Close() override;
+
+private:
+    struct Synth;
+    explicit FluidSynthMidiOut(std::unique_ptr<Synth> synth);
+    std::unique_ptr<Synth> synth_;
+};
+
+}  // namespace pelta

@@ -1,0 +1,13 @@
+#include "music/midi_out_factory.h"
+
+#include "music/fluidsynth_midi_out.h"
+#include "music/silent_midi_out.h"
+
+namespace pelta {
+
+std::unique_ptr<MidiOut> MakeMidiOut() {
+    if (auto synth = FluidSynthMidiOut::Create(FindSoundFont()); synth && synth->StartAudio()) return synth;
+    return std::make_unique<SilentMidiOut>();
+}
+
+}  // namespace pelta
