@@ -8,6 +8,7 @@
 
 namespace pelta {
 
+// Writes reach the disk when the store is destroyed, at the latest.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();
