@@ -10,7 +10,7 @@ namespace pelta {
 namespace {
 
 // Loud enough with the quieter of the usual SoundFonts, without clipping the louder one.
-constexpr double kGain = 0.6;
+constexpr double kGain = 0.3;
 // 2 periods of 512 frames: about 12 ms per period, 23 ms of buffering in all.
 constexpr int kPeriodFrames = 512;
 constexpr int kPeriods = 2;
