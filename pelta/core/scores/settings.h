@@ -7,13 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "model/game_state.h"
+
 namespace pelta {
 
 struct Settings {
     std::uint8_t level = 0;   // 0..3; practice (10) is never stored
     std::int32_t waveOn = 1;  // sound effects: 0 = off, anything else = on
     std::int32_t bgmOn = 1;   // music: 0 = off, anything else = on
-    std::string playerName = "na･na･shi";
+    std::string playerName = kDefaultPlayerName;
     bool operator==(const Settings&) const = default;
 };
 
