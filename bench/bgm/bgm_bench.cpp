@@ -1,0 +1,75 @@
+// BM_Tick: one player tick with the output's cost left out.
+// BM_SynthMinute: one minute of music (after the drums-only opening) ticked and rendered by the
+// game's FluidSynth output; cpu_share is the CPU time over the 60 s of audio, the share of one
+// core the live synthesizer needs.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <ctime>
+#include <vector>
+
+#include "model/random.h"
+#include "music/bgm_patterns.h"
+#include "music/bgm_player.h"
+#include "music/fluidsynth_midi_out.h"
+#include "music/silent_midi_out.h"
+
+namespace {
+
+constexpr int kTicksPerPhrase = pelta::kTicksPerBar * pelta::kBarsPerPhrase;
+constexpr int kFramesPerTick = pelta::kSynthSampleRate / 100;
+
+void BM_Tick(benchmark::State& state) {
+    pelta::SilentMidiOut out;
+    pelta::LcgRandom random(1);
+    pelta::CBgmPlayer player(out, random);
+    player.Start();
+    for (auto _ : state) {
+        player.Tick();
+        benchmark::DoNotOptimize(player.State());
+    }
+}
+BENCHMARK(BM_Tick);
+
+double ProcessSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+void BM_SynthMinute(benchmark::State& state) {
+    constexpr int kTicks = 6000;  // 60 s
+    double cpu = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto synth = pelta::FluidSynthMidiOut::Create(pelta::FindSoundFont());
+        if (!synth) {
+            state.SkipWithError("no SoundFont");
+            return;
+        }
+        pelta::LcgRandom random(static_cast<std::uint32_t>(state.iterations() + 1));
+        pelta::CBgmPlayer player(*synth, random);
+        player.Open(-1);
+        player.Start();
+        std::vector<std::int16_t> buffer(kFramesPerTick * 2);
+        for (int i = 0; i < kTicksPerPhrase; ++i) {
+            player.Tick();
+            synth->Render(buffer);
+        }
+        state.ResumeTiming();
+        double start = ProcessSeconds();
+        for (int i = 0; i < kTicks; ++i) {
+            player.Tick();
+            synth->Render(buffer);
+        }
+        cpu += ProcessSeconds() - start;
+        benchmark::DoNotOptimize(buffer.data());
+    }
+    state.counters["cpu_share_percent"] = 100.0 * cpu / (60.0 * static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_SynthMinute)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();
