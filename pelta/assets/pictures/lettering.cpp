@@ -31,11 +31,12 @@ void PaintLettering(PictureSet& out) {
                                      Colour::Red, Colour::Olive, Colour::Green};
     const int homeRunIds[] = {181, 186, 187, 188, 189, 190, 191};
     for (int i = 0; i < 7; ++i) out.insert_or_assign(homeRunIds[i], Label(65, 13, big, "Home Run!!", homeRunColours[i]));
-    out.insert_or_assign(157, Label(65, 13, big, "Clean Hit!!", Colour::Blue));
-    out.insert_or_assign(182, Label(65, 13, big, "Hit", Colour::Purple));
-    out.insert_or_assign(183, Label(65, 13, big, "Hebopu-", Colour::Gray));
-    out.insert_or_assign(184, Label(65, 13, big, "Karaburi", Colour::Maroon));
-    out.insert_or_assign(185, Label(65, 13, big, "Minogashi", Colour::Navy));
+    // Dark lettering reads best on the sky as it is; an outline would only thicken it.
+    out.insert_or_assign(157, Label(65, 13, big, "Clean Hit!!", Colour::Blue, kSky));
+    out.insert_or_assign(182, Label(65, 13, big, "Hit", Colour::Purple, kSky));
+    out.insert_or_assign(183, Label(65, 13, big, "Hebopu-", Colour::Gray, kSky));
+    out.insert_or_assign(184, Label(65, 13, big, "Karaburi", Colour::Maroon, kSky));
+    out.insert_or_assign(185, Label(65, 13, big, "Minogashi", Colour::Navy, kSky));
     out.insert_or_assign(204, Raster(65, 13, kSky));
 
     out.insert_or_assign(192, Label(39, 10, small, "Combo", Colour::Red, Colour::Black, Align::Left));

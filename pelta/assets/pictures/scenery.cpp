@@ -33,7 +33,7 @@ Raster Grass() {
     Scatter scatter;
     for (int i = 0; i < 34; ++i) {
         // Taller blades in the middle of the tuft.
-        const int x = 12 + scatter.Next(28) + scatter.Next(28);
+        const int x = 18 + scatter.Next(23) + scatter.Next(23);
         const double middle = 1 - std::abs(x - 40) / 30.0;
         const int height = 4 + static_cast<int>(middle * 10) + scatter.Next(4);
         const int lean = scatter.Next(5) - 2 + (x - 40) / 10;

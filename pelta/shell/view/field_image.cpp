@@ -35,7 +35,8 @@ FieldImage::FieldImage() : field_(kFieldWidth, kFieldHeight, QImage::Format_RGB3
 const QImage& FieldImage::Picture(int sprite) const { return pictures_.at(sprite); }
 
 void FieldImage::Blit(int sprite, int x, int y, int w, int h) {
-    if (sprite < 0 || sprite >= kPictureCount) return;
+    // QRect would turn a negative size round and read before the picture.
+    if (sprite < 0 || sprite >= kPictureCount || w <= 0 || h <= 0) return;
     const QImage& picture = pictures_[sprite];
     // Only the part of the area the picture covers is copied; the rest keeps what it had.
     const QRect area = QRect(x, y, std::min(w, picture.width()), std::min(h, picture.height()))
@@ -49,6 +50,7 @@ void FieldImage::Blit(int sprite, int x, int y, int w, int h) {
 }
 
 void FieldImage::FillRect(int left, int top, int right, int bottom, Rgb colour) {
+    if (right <= left || bottom <= top) return;
     const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).intersected(field_.rect());
     if (area.isEmpty()) return;
     QPainter painter(&field_);

@@ -98,12 +98,17 @@ TEST(FieldImageBlit, ClipsAtTheFieldEdges) {
     }
 }
 
-TEST(FieldImageBlit, IgnoresUnknownPictures) {
+TEST(FieldImage, UnknownPicturesAndEmptyAreasDrawNothing) {
     FieldImage field;
     PaintScene(field);
     const QImage before = field.Image().copy();
     field.Blit(-1, 0, 0, 10, 10);
     field.Blit(kPictureCount, 0, 0, 10, 10);
+    field.Blit(kStanding, 100, 100, -20, 10);
+    field.Blit(kStanding, 100, 100, 10, -20);
+    field.Blit(kStanding, 100, 100, 0, 10);
+    field.FillRect(100, 100, 90, 110, Rgb{255, 0, 0});
+    field.FillRect(100, 100, 110, 100, Rgb{255, 0, 0});
     EXPECT_EQ(field.Image(), before);
 }
 
