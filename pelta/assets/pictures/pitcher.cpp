@@ -110,13 +110,13 @@ std::array<Pose, 11> Motion() {
 // On hands and knees after giving up a home run.
 Raster HandsAndKnees() {
     Pose p;
-    p.hip = {42, 50};
-    p.lean = 84;
-    p.headTilt = 40;
-    p.nearHand = {{60, kFeet}, Bend::Back};
-    p.farHand = {{56, kFeet}, Bend::Back};
-    p.nearFoot = {{30, kFeet}, Bend::Forward};
-    p.farFoot = {{27, kFeet}, Bend::Forward};
+    p.hip = {40, 46};
+    p.lean = 70;
+    p.headTilt = 70;
+    p.nearHand = {{58, 59}, Bend::Back};
+    p.farHand = {{54, 59}, Bend::Back};
+    p.nearFoot = {{28, kFeet}, Bend::Forward};
+    p.farFoot = {{25, kFeet}, Bend::Forward};
     Raster picture = SkyAndGround(114, 65, kFieldHorizon - kFigureTop);
     DrawFigure(picture, p, {Headwear::Cap, Colour::Blue, true});
     return picture;
