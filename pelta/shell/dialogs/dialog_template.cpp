@@ -34,6 +34,8 @@ DialogUnits::DialogUnits(const QFont& font) {
 int DialogUnits::X(int units) const { return MulDivRounded(units, baseX_, 4); }
 int DialogUnits::Y(int units) const { return MulDivRounded(units, baseY_, 8); }
 
+int DialogUnits::ColumnWidth(int pixels) const { return MulDivRounded(pixels, baseX_, 6); }
+
 QRect DialogUnits::Rect(int x, int y, int width, int height) const {
     return QRect(X(x), Y(y), X(width), Y(height));
 }

@@ -19,6 +19,9 @@ public:
     int X(int units) const;
     int Y(int units) const;
     QRect Rect(int x, int y, int width, int height) const;
+    // List columns are sized in pixels of the 9-point face at 96 dpi, whose base width is
+    // 6 pixels; a wider face or a denser screen widens them alike.
+    int ColumnWidth(int pixels) const;
 
 private:
     int baseX_;  // pixels per 4 horizontal units

@@ -29,7 +29,7 @@ QString ShareText(std::int32_t count, long long total) {
     return QString::asprintf("%.1f", share);
 }
 
-QTreeWidget* MakeReportList(const GameOverData& data, QWidget* parent) {
+QTreeWidget* MakeReportList(const GameOverData& data, const DialogUnits& du, QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(QStringLiteral("report"));
     list->setRootIsDecorated(false);
@@ -39,7 +39,7 @@ QTreeWidget* MakeReportList(const GameOverData& data, QWidget* parent) {
     list->header()->setSectionsMovable(false);
     list->setHeaderLabels({QStringLiteral(" "), QStringLiteral("本数"), QStringLiteral("割合(%)")});
     const std::array<int, 3> widths = {80, 50, 50};
-    for (int column = 0; column < 3; ++column) list->setColumnWidth(column, widths[column]);
+    for (int column = 0; column < 3; ++column) list->setColumnWidth(column, du.ColumnWidth(widths[column]));
     list->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     list->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
 
@@ -75,22 +75,22 @@ CGameOverDlg::CGameOverDlg(const GameOverData& data, QWidget* parent) : Password
     Place(*group, du, 7, 4, 237, 112);
 
     // Children of the dialog rather than of the group, so that the dialog units place them.
-    QTreeWidget* list = MakeReportList(data, this);
-    Place(*list, du, 14, 16, 110, 94);
+    QTreeWidget* list = MakeReportList(data, du, this);
+    Place(*list, du, 14, 16, 122, 94);
 
     auto* levelCaption = new QLabel(QStringLiteral("Level\t："), this);
-    Place(*levelCaption, du, 134, 20, 40, 9);
+    Place(*levelCaption, du, 144, 20, 40, 9);
     auto* level = new QLabel(LevelText(data.level), this);
     level->setObjectName(QStringLiteral("level"));
     level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Place(*level, du, 174, 20, 60, 9);
+    Place(*level, du, 184, 20, 52, 9);
 
     auto* scoreCaption = new QLabel(QStringLiteral("Score\t："), this);
-    Place(*scoreCaption, du, 134, 34, 40, 9);
+    Place(*scoreCaption, du, 144, 34, 40, 9);
     auto* score = new QLabel(QString::number(data.score), this);
     score->setObjectName(QStringLiteral("score"));
     score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Place(*score, du, 174, 34, 60, 9);
+    Place(*score, du, 184, 34, 52, 9);
 
     Place(*passwordLabel_, du, 7, 125, 90, 9);
     passwordEdit_->setText(PasswordText(GameOverPassword(data)));

@@ -54,7 +54,7 @@ CRankingDlg::CRankingDlg(const RankingData& data, QWidget* parent)
     for (int c = 0; c < static_cast<int>(kColumns.size()); ++c) {
         list_->headerItem()->setText(c, QString::fromUtf8(kColumns[c].title));
         list_->headerItem()->setTextAlignment(c, kColumns[c].alignment);
-        list_->setColumnWidth(c, kColumns[c].width);
+        list_->setColumnWidth(c, du.ColumnWidth(kColumns[c].width));
     }
     Place(*list_, du, 12, 26, 291, 124);
 
