@@ -1,5 +1,6 @@
 #include "lzh/decoder.h"
 
+#include <bit>
 #include <cstring>
 
 #include "lzh/crc16.h"
@@ -13,6 +14,28 @@ constexpr int kPreTreeCountBits = 5;
 constexpr int kPreTreeSpecialIndex = 3;
 constexpr int kNoSpecialIndex = -1;
 
+std::uint64_t Load8(const std::uint8_t* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, 8);
+    return v;
+}
+
+void Store8(std::uint8_t* p, std::uint64_t v) { std::memcpy(p, &v, 8); }
+
+// Copies `length` bytes eight at a time, with `src` and `dst` at least eight bytes apart.
+// Nothing is written beyond the match: the last eight bytes end exactly at it, and a
+// short match merges its bytes into the eight already at `dst`.
+inline void CopyMatch(std::uint8_t* dst, const std::uint8_t* src, std::uint32_t length) {
+    if (length >= 8) {
+        for (std::uint32_t k = 0; k + 8 < length; k += 8) Store8(dst + k, Load8(src + k));
+        Store8(dst + length - 8, Load8(src + length - 8));
+        return;
+    }
+    static_assert(std::endian::native == std::endian::little);
+    std::uint64_t mask = (std::uint64_t{1} << (8 * length)) - 1;
+    Store8(dst, (Load8(src) & mask) | (Load8(dst) & ~mask));
+}
+
 }  // namespace
 
 void LzhDecoder::StartMember(std::span<const std::uint8_t> data) {
@@ -23,38 +46,38 @@ void LzhDecoder::StartMember(std::span<const std::uint8_t> data) {
 
 // Lengths of the pre-tree or position codes: 3 bits each, 7 extended by a run of set bits.
 template <typename Table>
-bool LzhDecoder::ReadShortLengths(Table& table, int countBits, int specialIndex) {
+bool LzhDecoder::ReadShortLengths(BitReader& bits, Table& table, int countBits, int specialIndex) {
     const unsigned symbols = static_cast<unsigned>(table.lengths.size());
-    unsigned count = bits_.Take(countBits);
-    if (count == 0) return table.SetSingle(bits_.Take(countBits));
+    unsigned count = bits.Take(countBits);
+    if (count == 0) return table.SetSingle(bits.Take(countBits));
     if (count > symbols) return false;
     table.lengths.fill(0);
     for (unsigned i = 0; i < count;) {
-        unsigned len = bits_.Peek(3);
+        unsigned len = bits.Peek(3);
         if (len == 7) {
-            std::uint32_t window = bits_.Peek(16);
+            std::uint32_t window = bits.Peek(16);
             for (std::uint32_t mask = 1u << 12; mask != 0 && (window & mask); mask >>= 1) ++len;
         }
-        bits_.Skip(len < 7 ? 3 : static_cast<int>(len) - 3);
+        bits.Skip(len < 7 ? 3 : static_cast<int>(len) - 3);
         table.lengths[i++] = static_cast<std::uint8_t>(len);
         if (static_cast<int>(i) == specialIndex) {
-            i += bits_.Take(2);  // that many zero lengths
+            i += bits.Take(2);  // that many zero lengths
             if (i > symbols) return false;
         }
     }
     return table.Build();
 }
 
-bool LzhDecoder::ReadLiteralLengths() {
-    unsigned count = bits_.Take(kLiteralCountBits);
-    if (count == 0) return literal_.SetSingle(bits_.Take(kLiteralCountBits));
+bool LzhDecoder::ReadLiteralLengths(BitReader& bits) {
+    unsigned count = bits.Take(kLiteralCountBits);
+    if (count == 0) return literal_.SetSingle(bits.Take(kLiteralCountBits));
     if (count > kLiteralCodes) return false;
     literal_.lengths.fill(0);
     for (unsigned i = 0; i < count;) {
-        unsigned t = preTree_.Decode(bits_);
+        unsigned t = preTree_.Decode(bits);
         if (t <= 2) {
             // Runs of zero lengths: 1, 3..18 or 20..531 of them.
-            unsigned run = t == 0 ? 1 : t == 1 ? bits_.Take(4) + 3 : bits_.Take(9) + 20;
+            unsigned run = t == 0 ? 1 : t == 1 ? bits.Take(4) + 3 : bits.Take(9) + 20;
             i += run;
             if (i > kLiteralCodes) return false;
         } else {
@@ -64,33 +87,19 @@ bool LzhDecoder::ReadLiteralLengths() {
     return literal_.Build();
 }
 
-void LzhDecoder::ReadBlockHeader() {
+void LzhDecoder::ReadBlockHeader(BitReader& bits) {
     // A block of zero codes is never written; refusing it also stops a decoder that has
     // run into the zero bits past the end of its data.
-    blockRemaining_ = bits_.Take(kBlockSizeBits);
-    bool ok = blockRemaining_ != 0 && ReadShortLengths(preTree_, kPreTreeCountBits, kPreTreeSpecialIndex) &&
-              ReadLiteralLengths() && ReadShortLengths(position_, kPositionCountBits, kNoSpecialIndex);
-    if (!ok || bits_.Overrun()) Fail(ResultCode::BrokenFile);
-}
-
-unsigned LzhDecoder::DecodeCode() {
-    if (blockRemaining_ == 0) {
-        ReadBlockHeader();
-        if (error_ != ResultCode::Success) return 0;
-    }
-    --blockRemaining_;
-    return literal_.Decode(bits_);
-}
-
-unsigned LzhDecoder::DecodePosition() {
-    unsigned p = position_.Decode(bits_);
-    if (p <= 1) return p;
-    return (1u << (p - 1)) + bits_.Take(static_cast<int>(p) - 1);
+    blockRemaining_ = bits.Take(kBlockSizeBits);
+    bool ok = blockRemaining_ != 0 && ReadShortLengths(bits, preTree_, kPreTreeCountBits, kPreTreeSpecialIndex) &&
+              ReadLiteralLengths(bits) && ReadShortLengths(bits, position_, kPositionCountBits, kNoSpecialIndex);
+    if (!ok || bits.Overrun()) Fail(ResultCode::BrokenFile);
 }
 
 ResultCode LzhDecoder::DecodeMember(std::span<const std::uint8_t> data, ByteSink& out, std::uint32_t size,
                                     std::uint16_t crc) {
     StartMember(data);
+    BitReader bits = bits_;
     std::uint8_t* const dict = dictionary_.data();
     constexpr std::size_t kMask = kDictionarySize - 1;
     std::uint16_t runningCrc = 0;
@@ -102,11 +111,11 @@ ResultCode LzhDecoder::DecodeMember(std::span<const std::uint8_t> data, ByteSink
         runningCrc = UpdateCrc16(runningCrc, {dict, n});
         if (!out.Write({dict, n})) Fail(ResultCode::WriteError);
         // Checked per block written so that data running short ends the member early.
-        else if (bits_.Overrun()) Fail(ResultCode::BrokenFile);
+        else if (bits.Overrun()) Fail(ResultCode::BrokenFile);
     };
 
     while (produced < size) {
-        unsigned code = DecodeCode();
+        unsigned code = DecodeCode(bits);
         if (error_ != ResultCode::Success) break;
         if (code < 256) {
             dict[index++] = static_cast<std::uint8_t>(code);
@@ -120,7 +129,7 @@ ResultCode LzhDecoder::DecodeMember(std::span<const std::uint8_t> data, ByteSink
         }
 
         std::uint32_t length = code - kLengthBias;
-        std::uint32_t distance = DecodePosition();
+        std::uint32_t distance = DecodePosition(bits);
         // Nothing exists before the member's first byte to copy from.
         if (distance >= produced) {
             Fail(ResultCode::BrokenFile);
@@ -129,19 +138,13 @@ ResultCode LzhDecoder::DecodeMember(std::span<const std::uint8_t> data, ByteSink
         if (length > size - produced) length = size - produced;
         produced += length;
         std::size_t from = (index - distance - 1) & kMask;
-        if (index + length <= kDictionarySize && from + length <= kDictionarySize) {
-            if (from > index || distance + 1 >= length) {
-                std::memmove(dict + index, dict + from, length);
-            } else {
-                // Overlapping copy: repeats the last distance + 1 bytes.
-                for (std::uint32_t k = 0; k < length; ++k) dict[index + k] = dict[from + k];
-            }
+        // Fast path: the match neither wraps nor comes within eight bytes of the end (so no
+        // write-out is due), and
+        // its source lies at least eight bytes from its destination either way round.
+        if (index + length + 8 <= kDictionarySize && from + length + 8 <= kDictionarySize && distance >= 7 &&
+            distance < kDictionarySize - 8) {
+            CopyMatch(dict + index, dict + from, length);
             index += length;
-            if (index == kDictionarySize) {
-                flush(index);
-                if (error_ != ResultCode::Success) break;
-                index = 0;
-            }
             continue;
         }
         for (std::uint32_t k = 0; k < length; ++k) {
@@ -157,7 +160,7 @@ ResultCode LzhDecoder::DecodeMember(std::span<const std::uint8_t> data, ByteSink
     }
 
     if (error_ == ResultCode::Success && index > 0) flush(index);
-    if (error_ == ResultCode::Success && bits_.Overrun()) Fail(ResultCode::BrokenFile);
+    if (error_ == ResultCode::Success && bits.Overrun()) Fail(ResultCode::BrokenFile);
     if (error_ != ResultCode::Success) return error_;
     return runningCrc == crc ? ResultCode::Success : ResultCode::BrokenFile;
 }

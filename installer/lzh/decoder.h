@@ -26,19 +26,33 @@ public:
     // BrokenFile for malformed data or a CRC mismatch, WriteError when `out` fails.
     ResultCode DecodeMember(std::span<const std::uint8_t> data, ByteSink& out, std::uint32_t size,
                             std::uint16_t crc);
+    // The next two read from `bits`, the member's reader as set up by StartMember; the
+    // decoding loop passes its own copy of it, held where byte stores cannot disturb it.
     // One literal/length code 0..509, reading a new block header when the block is used up.
-    unsigned DecodeCode();
+    unsigned DecodeCode(BitReader& bits) {
+        if (blockRemaining_ == 0) {
+            ReadBlockHeader(bits);
+            if (error_ != ResultCode::Success) return 0;
+        }
+        --blockRemaining_;
+        return literal_.Decode(bits);
+    }
     // One match position code, returned as the distance back minus one.
-    unsigned DecodePosition();
+    unsigned DecodePosition(BitReader& bits) const {
+        unsigned p = position_.Decode(bits);
+        if (p <= 1) return p;
+        return (1u << (p - 1)) + bits.Take(static_cast<int>(p) - 1);
+    }
+    // Resets the bit reader onto `data` and the block counter.
     void StartMember(std::span<const std::uint8_t> data);
 
     ResultCode Error() const { return error_; }
 
 private:
-    void ReadBlockHeader();
+    void ReadBlockHeader(BitReader& bits);
     template <typename Table>
-    bool ReadShortLengths(Table& table, int countBits, int specialIndex);
-    bool ReadLiteralLengths();
+    static bool ReadShortLengths(BitReader& bits, Table& table, int countBits, int specialIndex);
+    bool ReadLiteralLengths(BitReader& bits);
     void Fail(ResultCode error) { error_ = error; }
 
     BitReader bits_;
