@@ -1,23 +1,12 @@
 #pragma once
-// Shared set-up for the flight tests: a ball in flight, a recording canvas and sound.
-
-#include <string>
-#include <vector>
+// Shared set-up for the flight tests: a ball in flight.
 
 #include "model/game_state.h"
 #include "model/random.h"
 #include "render/testing/recording_canvas.h"
-#include "sound/sound_effects.h"
+#include "sound/recording_sound_effects.h"
 
 namespace pelta {
-
-class RecordingSound final : public SoundEffects {
-public:
-    void Play(const std::string& file) override { calls.push_back("play " + file); }
-    void PlayLooped(const std::string& file) override { calls.push_back("loop " + file); }
-    void Stop() override { calls.push_back("stop"); }
-    std::vector<std::string> calls;
-};
 
 // A pitch in flight at (x, 100) with the batter ready and a full set of lives. Stop points
 // 200 and 300 (stops trigger past 240 and 360), stops of 10 frames, warp at 200 by 120.

@@ -9,6 +9,8 @@
 namespace pelta {
 namespace {
 
+SoundCall Played(const char* file) { return {SoundCall::Kind::Play, file}; }
+
 // A ball standing at x with the swing just started; frames run until the contact frame.
 struct SwingAt {
     explicit SwingAt(float x) : s(FlyingPitch({}, 0.0f, x)) { StartSwing(s, canvas); }
@@ -17,7 +19,7 @@ struct SwingAt {
     }
     GameState s;
     RecordingCanvas canvas;
-    RecordingSound sound;
+    RecordingSoundEffects sound;
 };
 
 TEST(StartSwing, OnlyFromTheReadyStanceInFlight) {
@@ -96,7 +98,7 @@ TEST(SwingStep, PerfectHomeRunWithCombo) {
     EXPECT_EQ(s.resultCounts, (std::array<std::int32_t, 7>{1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(s.lives, 12);
     EXPECT_EQ(swing.canvas.Ops(), (std::vector{BlitOp(30, 10, 75, 114, 65), BlitOp(32, 550, 75, 70, 65)}));
-    EXPECT_EQ(swing.sound.calls, std::vector<std::string>{"play hit.wav"});
+    EXPECT_EQ(swing.sound.calls, std::vector<SoundCall>{Played("hit.wav")});
 }
 
 TEST(SwingStep, LivesAndCountsByOutcome) {
@@ -107,10 +109,10 @@ TEST(SwingStep, LivesAndCountsByOutcome) {
         const char* sound;
     };
     const Case cases[] = {
-        {300.0f, 10, 0, 0, 5, "play kara.wav"},  // swing and miss
-        {600.0f, 11, 0, 40, 4, "play hit.wav"},  // weak hit: costs 1 life, still scores
-        {566.0f, 12, 0, 64, 3, "play hit.wav"},  // hit ends the combo
-        {570.0f, 12, 3, 80 + 4 * 3, 2, "play hit.wav"},
+        {300.0f, 10, 0, 0, 5, "kara.wav"},  // swing and miss
+        {600.0f, 11, 0, 40, 4, "hit.wav"},  // weak hit: costs 1 life, still scores
+        {566.0f, 12, 0, 64, 3, "hit.wav"},  // hit ends the combo
+        {570.0f, 12, 3, 80 + 4 * 3, 2, "hit.wav"},
     };
     for (const Case& c : cases) {
         SwingAt swing(c.x);
@@ -122,7 +124,7 @@ TEST(SwingStep, LivesAndCountsByOutcome) {
         std::array<std::int32_t, 7> counts{};
         counts[c.countIndex] = 1;
         EXPECT_EQ(swing.s.resultCounts, counts) << "x " << c.x;
-        EXPECT_EQ(swing.sound.calls, std::vector<std::string>{c.sound});
+        EXPECT_EQ(swing.sound.calls, std::vector<SoundCall>{Played(c.sound)});
         EXPECT_EQ(swing.s.resultShown, 1);
     }
 }
@@ -164,7 +166,7 @@ TEST(SwingStep, AnimationFramesByOutcome) {
 TEST(SwingStep, LateSwingCostsOnePenaltyOnly) {
     GameState s = FlyingPitch({}, 3.0f, 610.0f);
     RecordingCanvas canvas;
-    RecordingSound sound;
+    RecordingSoundEffects sound;
     ScriptedRandom random;
     StartSwing(s, canvas);
     for (int frame = 0; frame < 100 && s.phase == GamePhase::Flight; ++frame) {
@@ -181,7 +183,7 @@ TEST(SwingStep, LateSwingCostsOnePenaltyOnly) {
 TEST(SwingStep, BallPastTheBatterBeforeContactIsWatchedOnce) {
     GameState s = FlyingPitch({}, 3.0f, 699.0f);
     RecordingCanvas canvas;
-    RecordingSound sound;
+    RecordingSoundEffects sound;
     ScriptedRandom random;
     StartSwing(s, canvas);
     SwingStep(s, canvas, sound);
