@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     }
 
     const std::string soundFont = pelta::FindSoundFont();
-    auto synth = pelta::FluidSynthMidiOut::Create(soundFont);
+    auto synth = pelta::FluidSynthMidiOut::CreateOffline(soundFont);
     if (!synth) return 1;
     std::printf("SoundFont %s, %d phrases, seed %u\n", soundFont.c_str(), phrases, seed);
 

@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <string>
 
 namespace pelta {
 namespace {
 
-// Loud enough with the quieter of the usual SoundFonts, without clipping the louder one.
+// Music under the sound effects: about -28 dBFS RMS with TimGM6mb (the quieter SoundFont),
+// peaks below -3 dBFS even with the louder FluidR3.
 constexpr double kGain = 0.3;
 // 2 periods of 512 frames: about 12 ms per period, 23 ms of buffering in all.
 constexpr int kPeriodFrames = 512;
@@ -18,6 +20,17 @@ constexpr int kPeriods = 2;
 // FluidSynth reports each failure in several lines of its own; we report it once, ourselves.
 void QuietFluidSynthLog() {
     for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, nullptr, nullptr);
+}
+
+// Opens the first audio output that works: a sound server, else ALSA, but ALSA only where the
+// machine has sound hardware at all, since libasound prints a screenful on one without any.
+fluid_audio_driver_t* StartAudio(fluid_settings_t* settings, fluid_synth_t* synth) {
+    for (const char* driver : {"pulseaudio", "alsa"}) {
+        if (std::string(driver) == "alsa" && !std::filesystem::exists("/dev/snd")) continue;
+        fluid_settings_setstr(settings, "audio.driver", driver);
+        if (fluid_audio_driver_t* started = new_fluid_audio_driver(settings, synth)) return started;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -41,7 +54,15 @@ std::string FindSoundFont() {
     return {};
 }
 
-std::unique_ptr<FluidSynthMidiOut> FluidSynthMidiOut::Create(const std::string& soundFont) {
+std::unique_ptr<FluidSynthMidiOut> FluidSynthMidiOut::CreateOffline(const std::string& soundFont) {
+    return Create(soundFont, false);
+}
+
+std::unique_ptr<FluidSynthMidiOut> FluidSynthMidiOut::CreateLive(const std::string& soundFont) {
+    return Create(soundFont, true);
+}
+
+std::unique_ptr<FluidSynthMidiOut> FluidSynthMidiOut::Create(const std::string& soundFont, bool live) {
     QuietFluidSynthLog();
     if (soundFont.empty() || !fluid_is_soundfont(soundFont.c_str())) {
         std::cerr << "music: no General MIDI SoundFont"
@@ -56,7 +77,14 @@ std::unique_ptr<FluidSynthMidiOut> FluidSynthMidiOut::Create(const std::string& 
     fluid_settings_setint(synth->settings, "audio.period-size", kPeriodFrames);
     fluid_settings_setint(synth->settings, "audio.periods", kPeriods);
     synth->synth = new_fluid_synth(synth->settings);
-    if (!synth->synth || fluid_synth_sfload(synth->synth, soundFont.c_str(), 1) == FLUID_FAILED) {
+    if (!synth->synth) return nullptr;
+    // The device before the SoundFont: a machine without sound falls back at once, without
+    // waiting for a large SoundFont to load.
+    if (live && !(synth->driver = StartAudio(synth->settings, synth->synth))) {
+        std::cerr << "music: no audio device; playing silently\n";
+        return nullptr;
+    }
+    if (fluid_synth_sfload(synth->synth, soundFont.c_str(), 1) == FLUID_FAILED) {
         std::cerr << "music: cannot load the SoundFont " << soundFont << "; playing silently\n";
         return nullptr;
     }
@@ -66,19 +94,6 @@ std::unique_ptr<FluidSynthMidiOut> FluidSynthMidiOut::Create(const std::string& 
 FluidSynthMidiOut::FluidSynthMidiOut(std::unique_ptr<Synth> synth) : synth_(std::move(synth)) {}
 
 FluidSynthMidiOut::~FluidSynthMidiOut() = default;
-
-bool FluidSynthMidiOut::StartAudio() {
-    // A sound server first; ALSA only where the machine has sound hardware at all, since
-    // libasound prints a screenful of its own on a machine without any.
-    for (const char* driver : {"pulseaudio", "alsa"}) {
-        if (std::string(driver) == "alsa" && !std::filesystem::exists("/dev/snd")) continue;
-        fluid_settings_setstr(synth_->settings, "audio.driver", driver);
-        synth_->driver = new_fluid_audio_driver(synth_->settings, synth_->synth);
-        if (synth_->driver) return true;
-    }
-    std::cerr << "music: no audio device; playing silently\n";
-    return false;
-}
 
 void FluidSynthMidiOut::Render(std::span<std::int16_t> stereo) {
     int frames = static_cast<int>(stereo.size() / 2);

@@ -19,15 +19,15 @@ std::string FindSoundFont();
 
 class FluidSynthMidiOut final : public MidiOut {
 public:
-    // A synthesizer with `soundFont` loaded, not yet playing anywhere. Null, after one line on
-    // stderr, when the SoundFont cannot be loaded.
-    static std::unique_ptr<FluidSynthMidiOut> Create(const std::string& soundFont);
+    // A synthesizer with `soundFont` loaded, for rendering offline with Render. Null, after one
+    // line on stderr, when the SoundFont cannot be loaded.
+    static std::unique_ptr<FluidSynthMidiOut> CreateOffline(const std::string& soundFont);
+    // A synthesizer playing live on the audio device in periods of about 12 ms. Null, after one
+    // line on stderr, when there is no audio device or the SoundFont cannot be loaded.
+    static std::unique_ptr<FluidSynthMidiOut> CreateLive(const std::string& soundFont);
     ~FluidSynthMidiOut() override;
 
-    // Plays live through the audio device in periods of about 12 ms. False, after one line on
-    // stderr, when no audio device can be opened.
-    bool StartAudio();
-    // Offline rendering: the next frames as interleaved stereo 16-bit samples.
+    // The next frames as interleaved stereo 16-bit samples (offline synthesizers only).
     void Render(std::span<std::int16_t> stereo);
     // Voices still sounding; 0 once every note has ended and died away.
     int ActiveVoices() const;
@@ -40,6 +40,7 @@ public:
 
 private:
     struct Synth;
+    static std::unique_ptr<FluidSynthMidiOut> Create(const std::string& soundFont, bool live);
     explicit FluidSynthMidiOut(std::unique_ptr<Synth> synth);
     std::unique_ptr<Synth> synth_;
 };

@@ -6,7 +6,7 @@
 namespace pelta {
 
 std::unique_ptr<MidiOut> MakeMidiOut() {
-    if (auto synth = FluidSynthMidiOut::Create(FindSoundFont()); synth && synth->StartAudio()) return synth;
+    if (auto synth = FluidSynthMidiOut::CreateLive(FindSoundFont())) return synth;
     return std::make_unique<SilentMidiOut>();
 }
 

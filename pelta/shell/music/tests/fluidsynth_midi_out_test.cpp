@@ -65,7 +65,7 @@ protected:
     void SetUp() override {
         std::string soundFont = FindSoundFont();
         if (soundFont.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
-        synth_ = FluidSynthMidiOut::Create(soundFont);
+        synth_ = FluidSynthMidiOut::CreateOffline(soundFont);
         ASSERT_NE(synth_, nullptr);
         ASSERT_TRUE(synth_->Open(-1));
         const std::uint8_t gmOn[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
