@@ -191,6 +191,8 @@ void CloneEffectStep(GameState& s, Canvas& canvas) {
             if (200.0f < s.x && s.x < 350.0f && s.cloneDone == 0) {
                 s.ballSprite = SpriteIndex::Background;
             } else if (s.x > 350.0f) {
+                // Every frame past 350 and after the small step, so a small ball that vanished
+                // comes back at full size.
                 s.cloneDone = 1;
                 s.ballSprite = SpriteIndex::Ball;
             }
