@@ -18,8 +18,9 @@ public:
     bool Write(std::span<const std::uint8_t>) override { return true; }
 };
 
-// Legitimate streams may expand about 2.6 million times; a cap keeps each input quick.
-constexpr std::uint32_t kMaxDecodedSize = 4u << 20;
+// Legitimate streams may expand about 2.6 million times; a cap keeps each input quick
+// while still wrapping round the dictionary many times.
+constexpr std::uint32_t kMaxDecodedSize = 256u << 10;
 
 }  // namespace
 

@@ -25,6 +25,9 @@ jlha c1q ../level1.lzh "${plain[@]}" > /dev/null
 jlha c1zq ../stored.lzh "${plain[@]}" > /dev/null
 jlha c0zq ../stored0.lzh "${plain[@]}" > /dev/null
 jlha c2q ../level2.lzh sub/in.txt > /dev/null
+# Small archives with both methods, also the fuzzer's seeds.
+jlha c0q ../small0.lzh t8193.txt sub/in.txt > /dev/null
+jlha c1q ../small1.lzh t8193.txt "sp ace.txt" > /dev/null
 jlha c0yq ../sjis0.lzh "ソ表.txt" "表/ソ.txt" > /dev/null
 jlha c1yq ../sjis1.lzh "ソ表.txt" "表/ソ.txt" > /dev/null
 
