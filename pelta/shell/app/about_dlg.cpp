@@ -1,0 +1,51 @@
+#include "app/about_dlg.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+#include "dialogs/dialog_template.h"
+
+namespace pelta {
+
+QString CAboutDlg::CreditsText() {
+    return QString::fromUtf8(
+        " pelta の最新版は下記ﾎｰﾑﾍﾟｰｼﾞから入手できます\r\n"
+        " %1\r\n"
+        "\r\n"
+        " Program : the game collection developers\r\n"
+        " Ranking page : the game collection developers")
+        .arg(kHomePageUrl);
+}
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    const DialogUnits du = ApplyDialogTemplate(*this, QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"), 273, 103);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(windowIcon().pixmap(du.X(20), du.Y(20)));
+    Place(*icon, du, 11, 10, 20, 20);
+
+    auto* version = new QLabel(QString::fromUtf8("peltaⅡ release 5 [20/Feb/2000]"), this);
+    Place(*version, du, 40, 10, 170, 8);
+    auto* rights = new QLabel(QString::fromUtf8("Copyright (C) 2026 the game collection developers"), this);
+    Place(*rights, du, 40, 24, 170, 8);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setDefault(true);
+    Place(*ok, du, 216, 7, 50, 14);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* credits = new QPlainTextEdit(CreditsText(), this);
+    credits->setReadOnly(true);
+    credits->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Place(*credits, du, 7, 40, 259, 38);
+
+    auto* newest = new QPushButton(QString::fromUtf8("最新版ﾁｪｯｸ !!"), this);
+    Place(*newest, du, 196, 82, 70, 14);
+    // The dialog stays open; a failed browser start is not reported, as before.
+    connect(newest, &QPushButton::clicked, this, [] { QDesktopServices::openUrl(QUrl(kHomePageUrl)); });
+}
+
+}  // namespace pelta

@@ -1,0 +1,136 @@
+#include "app/pelta_view.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <ctime>
+
+#include "app/help_window.h"
+#include "dialogs/password_actions.h"
+#include "scores/settings.h"
+#include "sound/open_sound_effects.h"
+
+namespace pelta {
+
+CPeltaView::CPeltaView(QWidget* parent)
+    : QWidget(parent),
+      random_(static_cast<std::uint32_t>(std::time(nullptr))),
+      sound_(OpenSoundEffects()),
+      music_(random_),
+      timer_([this] {
+          game_.OnTimerTick();
+          update();
+      }),
+      dialogs_(this),
+      game_(GameServices{field_, *sound_, music_, timer_, dialogs_, *this, random_}) {
+    setFixedSize(kFieldWidth, kFieldHeight);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+CPeltaView::~CPeltaView() { Destroy(); }
+
+bool CPeltaView::Create() {
+    GameState& s = game_.state();
+    const Settings settings = LoadSettings(settingsStore_);
+    s.level = static_cast<Level>(settings.level);
+    s.waveOn = settings.waveOn;
+    s.playerName = settings.playerName;
+    music_.SetEnabled(settings.bgmOn != 0);
+    s.highScores = scoreFile_.Load();
+
+    if (!game_.StartTimer()) return false;
+    music_.Open();
+    game_.Redraw();
+    created_ = true;
+    return true;
+}
+
+void CPeltaView::Destroy() {
+    if (!created_) return;
+    created_ = false;
+    game_.StopTimer();
+    music_.Close();
+    game_.StopSound();
+
+    const GameState& s = game_.state();
+    scoreFile_.Save(s.highScores);
+    SaveSettings(settingsStore_, Settings{static_cast<std::uint8_t>(s.level), s.waveOn,
+                                          music_.IsEnabled() ? 1 : 0, s.playerName});
+}
+
+template <typename F>
+void CPeltaView::Guarded(F&& call) {
+    ++busy_;
+    call();
+    --busy_;
+    if (busy_ == 0 && focusChanged_) {
+        focusChanged_ = false;
+        ApplyFocus(hasFocus());
+    }
+    update();
+}
+
+void CPeltaView::Command(pelta::Command command) {
+    Guarded([&] { game_.OnCommand(command); });
+}
+
+void CPeltaView::ApplyFocus(bool focused) {
+    if (busy_ > 0) {
+        focusChanged_ = true;
+        return;
+    }
+    if (focused)
+        game_.OnSetFocus();
+    else
+        game_.OnKillFocus();
+}
+
+void CPeltaView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // Scaled on high-density screens, pixel for pixel.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), field_.Image());
+}
+
+void CPeltaView::keyPressEvent(QKeyEvent* event) {
+    // Alt and F10 belong to the menu bar; every other key is the game's one button.
+    switch (event->key()) {
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_F10:
+            QWidget::keyPressEvent(event);
+            return;
+        default:
+            Guarded([&] { game_.OnKey(); });
+    }
+}
+
+void CPeltaView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Guarded([&] { game_.OnKey(); });
+}
+
+void CPeltaView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // An open menu does not pause the game.
+    if (event->reason() != Qt::PopupFocusReason && created_) ApplyFocus(true);
+}
+
+void CPeltaView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason && created_) ApplyFocus(false);
+}
+
+void CPeltaView::ShowStopMessage(std::string_view text) {
+    QMessageBox::critical(this, QApplication::applicationName(),
+                          QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+}
+
+void CPeltaView::OpenRankingPage() { pelta::OpenRankingPage(); }
+
+void CPeltaView::ShowHelp() { ShowHelpWindow(this); }
+
+}  // namespace pelta

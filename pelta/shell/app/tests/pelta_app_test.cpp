@@ -1,0 +1,138 @@
+// The whole program offscreen: a game played to its end through the window's own input,
+// the real dialogs answered as a player would, the score found again by the next run.
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/main_frame.h"
+#include "scores/high_score_file.h"
+
+namespace pelta {
+namespace {
+
+class PeltaApp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home_.isValid());
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(home_.path());
+        QSettings().clear();
+    }
+    void TearDown() override {
+        QSettings().clear();
+        QDir::setCurrent(previous_);
+    }
+
+    // Answers each modal dialog as it opens: a name in the name entry, OK everywhere.
+    void AnswerDialogs(const QString& name, QStringList* seen) {
+        auto* watcher = new QTimer(qApp);
+        watcher->setInterval(20);
+        QObject::connect(watcher, &QTimer::timeout, [=] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) return;
+            seen->append(dialog->windowTitle());
+            if (auto* edit = dialog->findChild<QLineEdit*>(); edit && !edit->isReadOnly()) edit->setText(name);
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == "OK") button->click();
+        });
+        watcher->start();
+        watchers_.push_back(watcher);
+    }
+
+    // Watches every pitch go by, frame by frame, pressing keys on the view as a player would.
+    void PlayUntilGameOver(CMainFrame& frame) {
+        CPeltaView& view = frame.view();
+        GameState& s = view.game().state();
+        for (int pitch = 0; pitch < 6; ++pitch) {
+            QTest::keyClick(&view, Qt::Key_Space);
+            ASSERT_EQ(s.phase, GamePhase::Windup);
+            for (int i = 0; i < 5000 && s.phase != GamePhase::Idle && s.phase != GamePhase::GameOver; ++i)
+                view.game().OnTimerTick();
+        }
+    }
+
+    QTemporaryDir home_;
+    QString previous_;
+    std::vector<QTimer*> watchers_;
+};
+
+TEST_F(PeltaApp, WindowIsTheFieldBelowTheMenuBar) {
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    EXPECT_EQ(frame.windowTitle(), QString::fromUtf8("peltaⅡ"));
+    EXPECT_EQ(frame.view().size(), QSize(640, 200));
+    EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
+    EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
+    QStringList menus;
+    for (QAction* a : frame.menuBar()->actions()) menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"ｹﾞｰﾑ(&G)", "ﾗﾝｷﾝｸﾞ(&L)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+}
+
+TEST_F(PeltaApp, EscapeDoesNotStartAPitchButOtherKeysAndClicksDo) {
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    GameState& s = frame.view().game().state();
+
+    QTest::keyClick(&frame.view(), Qt::Key_Escape);
+    EXPECT_EQ(s.phase, GamePhase::Idle);
+    QTest::keyClick(&frame.view(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(s.phase, GamePhase::Idle);
+
+    for (auto press : std::vector<std::function<void()>>{
+             [&] { QTest::keyClick(&frame.view(), Qt::Key_A); },
+             [&] { QTest::keyClick(&frame.view(), Qt::Key_Return); },
+             [&] { QTest::mouseClick(&frame.view(), Qt::LeftButton); }}) {
+        frame.view().Command(Command::LevelEasy);
+        press();
+        EXPECT_EQ(s.phase, GamePhase::Windup);
+    }
+}
+
+TEST_F(PeltaApp, AGameEndsInTheDialogsAndItsScoreOutlivesTheRun) {
+    QStringList seen;
+    {
+        CMainFrame frame;
+        ASSERT_TRUE(frame.Create());
+        frame.show();
+        GameState& s = frame.view().game().state();
+        s.level = Level::Trick;
+        PlayUntilGameOver(frame);
+        ASSERT_EQ(s.phase, GamePhase::GameOver);
+        s.score = 4321;  // as if some pitches had been hit
+
+        AnswerDialogs(QString::fromUtf8("山田"), &seen);
+        QTest::keyClick(&frame.view(), Qt::Key_Space);
+        EXPECT_EQ(s.phase, GamePhase::Idle);
+        EXPECT_EQ(s.score, 0);
+        EXPECT_EQ(s.level, Level::Trick);
+        frame.close();
+    }
+    EXPECT_EQ(seen, (QStringList{"げ～む お～ば～", "おめでとうございます～", "ﾗﾝｷﾝｸﾞ"}));
+    ASSERT_TRUE(QFile::exists("pelta.dat"));
+
+    HighScoreFile file("pelta.dat");
+    const HighScoreTable table = file.Load();
+    ASSERT_EQ(table[2].count, 1);
+    EXPECT_EQ(table[2].entries[0].score, 4321);
+    EXPECT_EQ(table[2].entries[0].name, "山田");
+
+    CMainFrame again;
+    ASSERT_TRUE(again.Create());
+    const GameState& s = again.view().game().state();
+    EXPECT_EQ(s.highScores[2].entries[0].score, 4321);
+    EXPECT_EQ(s.level, Level::Trick);
+    EXPECT_EQ(s.playerName, "山田");
+}
+
+}  // namespace
+}  // namespace pelta
