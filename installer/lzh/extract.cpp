@@ -84,7 +84,9 @@ MemberResult ExtractMember(const LzhHeader& header, std::span<const std::uint8_t
     if (!relative) return {MemberOutcome::UnsafePath};
     std::filesystem::path path = destination / *relative;
     if (header.IsLh5()) return ExtractLh5(header, data, path);
-    if (header.originalSize > header.packedSize) return {MemberOutcome::NotStored};
+    // Compared with the data proper, not the packed size that counts the extended headers
+    // too: a copy of more bytes than the member holds would read into what follows it.
+    if (header.originalSize > data.size()) return {MemberOutcome::NotStored};
     return ExtractStored(header, data, path);
 }
 

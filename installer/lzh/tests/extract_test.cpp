@@ -185,16 +185,22 @@ TEST(ExtractArchive, HostileNamesAreSkippedAndExtractionGoesOn) {
     EXPECT_FALSE(fs::exists(x.root.path().parent_path() / "x"));
 }
 
-TEST(ExtractArchive, UnknownMethodLargerThanItsDataIsSkipped) {
+TEST(ExtractArchive, MembersLargerThanTheirDataAreSkipped) {
     test::Member packed = test::Stored("packed.bin", "abc");
     packed.method = "-lh6-";
     packed.originalSize = 10;
     test::Member equal = test::Stored("equal.bin", "abc");
     equal.method = "-lz4-";
-    Extraction x(test::Archive({packed, equal}));
+    // Fits its packed size only by counting the extended header in.
+    test::Member withExtended = test::Stored("extended.bin", "abc", 1);
+    withExtended.extended = {{0x40, {0x20, 0x00}}};
+    withExtended.originalSize = 6;
+    Extraction x(test::Archive({packed, equal, withExtended}));
     EXPECT_EQ(x.result, ResultCode::Success);
     EXPECT_EQ(x.outcomes["packed.bin"], MemberOutcome::NotStored);
     EXPECT_FALSE(x.Exists("packed.bin"));
+    EXPECT_EQ(x.outcomes["extended.bin"], MemberOutcome::NotStored);
+    EXPECT_FALSE(x.Exists("extended.bin"));
     EXPECT_EQ(x.Output("equal.bin"), test::ToBytes("abc"));
 }
 
