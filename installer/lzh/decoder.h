@@ -46,8 +46,6 @@ public:
     // Resets the bit reader onto `data` and the block counter.
     void StartMember(std::span<const std::uint8_t> data);
 
-    ResultCode Error() const { return error_; }
-
 private:
     void ReadBlockHeader(BitReader& bits);
     template <typename Table>

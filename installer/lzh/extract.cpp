@@ -97,7 +97,7 @@ const char* OutcomeText(MemberOutcome outcome) {
         case MemberOutcome::Extracted: return "extracted";
         case MemberOutcome::CrcMismatch: return "CRC mismatch, deleted";
         case MemberOutcome::Broken: return "broken data, deleted";
-        case MemberOutcome::UnsafePath: return "skipped: path outside the destination or not Shift-JIS";
+        case MemberOutcome::UnsafePath: return "skipped: not a file path inside the destination";
         case MemberOutcome::NotStored: return "skipped: unknown method";
         case MemberOutcome::CannotCreate: return "cannot create the file";
         case MemberOutcome::WriteFailed: return "write error, deleted";
