@@ -1,16 +1,19 @@
 // peltaⅡ: the batting game's application.
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
+#include <QIcon>
+#include <QPixmap>
 
 #include "app/main_frame.h"
+#include "model/sprite_index.h"
+#include "pictures/load_picture.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The settings' place: Software\Ondo's Software\pelta on Windows, the XDG config folder here.
     QApplication::setOrganizationName("Ondo's Software");
     QApplication::setApplicationName("pelta");
-    QApplication::setWindowIcon(QIcon(":/icons/pelta.png"));
+    // The batter's victory pose stands for the game.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pelta::LoadPicture(pelta::SpriteIndex::BatterVictory))));
 
     pelta::CMainFrame frame;
     if (!frame.Create()) return 1;
