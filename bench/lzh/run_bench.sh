@@ -30,20 +30,24 @@ best_time() {
   for ((i = 0; i < runs; i++)); do
     rm -rf "$work/out"; mkdir "$work/out"
     local t
-    t=$(cd "$work/out" && TIMEFORMAT='%U + %S' && { time "$@" > /dev/null; } 2>&1 | bc -l)
-    if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then best=$t; fi
+    t=$(cd "$work/out" && TIMEFORMAT='%U %S' && { time "$@" > /dev/null; } 2>&1 | awk '{ print $1 + $2 }')
+    best=$(awk -v t="$t" -v b="$best" 'BEGIN { print (b == "" || t < b) ? t : b }')
   done
   echo "$best"
 }
 
+# MB/s of output for a time in seconds.
+rate() { awk -v s="$size" -v t="$1" 'BEGIN { print s / t / 1e6 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { print a / b }'; }
+
 ours=$("$build/bench/lzh/lzh_bench" "$work/bench.lzh" "$runs" | cut -d' ' -f1)
-ours_cmd=$(echo "$size / $(best_time "$build/tools/lzh-extract/lzh-extract" "$work/bench.lzh" .) / 1000000" | bc -l)
-lhasa=$(echo "$size / $(best_time lhasa x "$work/bench.lzh") / 1000000" | bc -l)
-bsdtar=$(echo "$size / $(best_time bsdtar -xf "$work/bench.lzh") / 1000000" | bc -l)
+ours_cmd=$(rate "$(best_time "$build/tools/lzh-extract/lzh-extract" "$work/bench.lzh" .)")
+lhasa=$(rate "$(best_time lhasa x "$work/bench.lzh")")
+bsdtar=$(rate "$(best_time bsdtar -xf "$work/bench.lzh")")
 
 printf 'ExtractArchive (in process)  %8.1f MB/s\n' "$ours"
 printf 'lzh-extract (whole process)  %8.1f MB/s\n' "$ours_cmd"
 printf 'lhasa x                      %8.1f MB/s\n' "$lhasa"
 printf 'bsdtar -x                    %8.1f MB/s\n' "$bsdtar"
 printf 'lzh-extract / bsdtar: %.2f   lzh-extract / lhasa: %.2f\n' \
-  "$(echo "$ours_cmd / $bsdtar" | bc -l)" "$(echo "$ours_cmd / $lhasa" | bc -l)"
+  "$(ratio "$ours_cmd" "$bsdtar")" "$(ratio "$ours_cmd" "$lhasa")"
