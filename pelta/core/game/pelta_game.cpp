@@ -43,6 +43,14 @@ void PeltaGame::OnTimerTick() {
     PhaseStep();
 }
 
+bool PeltaGame::AdvancePitcher(int holdTicks) {
+    if (s_.phaseTicks <= holdTicks) return false;
+    s_.phaseTicks = 0;
+    s_.pitcherFrame += 1;
+    DrawPitcher(s_, io_.canvas);
+    return true;
+}
+
 void PeltaGame::PhaseStep() {
     Canvas& canvas = io_.canvas;
     switch (s_.phase) {
@@ -50,40 +58,25 @@ void PeltaGame::PhaseStep() {
         case GamePhase::GameOver:
             break;
         case GamePhase::Windup:
-            if (s_.phaseTicks > 15) {
-                s_.phaseTicks = 0;
-                s_.pitcherFrame += 1;
-                DrawPitcher(s_, canvas);
-                if (s_.pitcherFrame > SpriteIndex::PitcherLastWindup) {
-                    s_.speed = InitialSpeed(s_.pitch.speed, io_.random);
-                    s_.phase = GamePhase::Delivery;
-                }
+            if (AdvancePitcher(15) && s_.pitcherFrame > SpriteIndex::PitcherLastWindup) {
+                s_.speed = InitialSpeed(s_.pitch.speed, io_.random);
+                s_.phase = GamePhase::Delivery;
             }
             s_.phaseTicks += 1;
             break;
         case GamePhase::Delivery:
-            if (s_.phaseTicks > 7) {
-                s_.phaseTicks = 0;
-                s_.pitcherFrame += 1;
-                DrawPitcher(s_, canvas);
-                if (s_.pitcherFrame > 9) {
-                    PlayEffect(s_, io_.sound, kPitchSound);
-                    s_.phase = GamePhase::Release;
-                    s_.x = kReleaseX;
-                    s_.y = kReleaseY;
-                }
+            if (AdvancePitcher(7) && s_.pitcherFrame > 9) {
+                PlayEffect(s_, io_.sound, kPitchSound);
+                s_.phase = GamePhase::Release;
+                s_.x = kReleaseX;
+                s_.y = kReleaseY;
             }
             s_.batterFrame = SpriteIndex::BatterReady;
             DrawBatter(s_, canvas);
             s_.phaseTicks += 1;
             break;
         case GamePhase::Release:
-            if (s_.phaseTicks > 10) {
-                s_.phaseTicks = 0;
-                s_.pitcherFrame += 1;
-                DrawPitcher(s_, canvas);
-                if (s_.pitcherFrame > 10) s_.phase = GamePhase::Flight;
-            }
+            if (AdvancePitcher(10) && s_.pitcherFrame > 10) s_.phase = GamePhase::Flight;
             s_.phaseTicks += 1;
             FlightStep(s_, canvas, io_.random);
             break;
@@ -179,13 +172,14 @@ void PeltaGame::OnSetFocus() {
     if (s_.lives > 0 || s_.practiceMode != kNormalGame) io_.music.Resume();
 }
 
-void PeltaGame::ResetForNewGame() {
+void PeltaGame::ResetRound() {
+    ResetBall(s_);
     s_.pitcherFrame = SpriteIndex::PitcherStanding;
     s_.batterFrame = SpriteIndex::BatterStanding;
-    ResetBall(s_);
     s_.result = PitchResult::None;
-    s_.maxCombo = 0;
+    s_.phase = GamePhase::Idle;
     s_.speed = 0;
+    s_.maxCombo = 0;
     ResetScoring(s_);
     s_.resultCounts = {};
 }
@@ -213,7 +207,7 @@ void PeltaGame::GameOverSequence() {
     RankingCommand();
     StartTimer();
 
-    ResetForNewGame();
+    ResetRound();
     s_.caption = kStartPrompt;
     Redraw();
     StopSound();
@@ -248,16 +242,8 @@ void PeltaGame::PracticeCommand() {
     s_.pitch = chosen->pitch;
     s_.practiceMode = chosen->continuous ? kContinuousPractice : kPractice;
 
-    ResetBall(s_);
-    s_.pitcherFrame = SpriteIndex::PitcherStanding;
-    s_.batterFrame = SpriteIndex::BatterStanding;
-    s_.result = PitchResult::None;
-    s_.phase = GamePhase::Idle;
-    s_.speed = 0;
-    s_.maxCombo = 0;
-    ResetScoring(s_);
+    ResetRound();
     s_.level = Level::Practice;
-    s_.resultCounts = {};
 
     BuildPitchCaption(s_, io_.canvas);
     Redraw();
@@ -267,16 +253,8 @@ void PeltaGame::PracticeCommand() {
 
 void PeltaGame::LevelCommand(Level level) {
     io_.music.Stop();
-    ResetBall(s_);
     s_.practiceMode = kNormalGame;
-    s_.pitcherFrame = SpriteIndex::PitcherStanding;
-    s_.batterFrame = SpriteIndex::BatterStanding;
-    s_.result = PitchResult::None;
-    s_.phase = GamePhase::Idle;
-    s_.speed = 0;
-    s_.maxCombo = 0;
-    ResetScoring(s_);
-    s_.resultCounts = {};
+    ResetRound();
     s_.caption = kStartPrompt;
     s_.level = level;
     Redraw();

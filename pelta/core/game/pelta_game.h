@@ -59,7 +59,10 @@ private:
     void RankingCommand();
     void PracticeCommand();
     void LevelCommand(Level level);
-    void ResetForNewGame();
+    // Back to the prompt: ball, figures, score, lives and counts of the game or practice.
+    void ResetRound();
+    // Steps the pitcher's animation once phaseTicks has passed holdTicks.
+    bool AdvancePitcher(int holdTicks);
 
     GameServices io_;
     GameState s_;
