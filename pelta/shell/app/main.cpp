@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "app/main_frame.h"
+#include "app/termination.h"
 #include "model/sprite_index.h"
 #include "pictures/load_picture.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
 
     pelta::CMainFrame frame;
     if (!frame.Create()) return 1;
+    pelta::OnTermination(&frame, [&frame] { frame.view().Destroy(); });
     frame.show();
     return QApplication::exec();
 }
