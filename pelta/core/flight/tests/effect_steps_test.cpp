@@ -67,6 +67,58 @@ TEST(CloneEffect, VanishHidesTheBallBetween200And350) {
     }
 }
 
+TEST(CloneEffect, CloneImagesOnlyStrictlyBetween200And400) {
+    struct Case {
+        CloneKind kind;
+        float x;
+        std::uint8_t cloneDone;
+        bool shifted;  // the ball was erased and shown at a clone place
+        std::uint8_t doneAfter;
+    };
+    const Case cases[] = {
+        {CloneKind::Clone, 200.0f, 0, false, 0},  {CloneKind::Clone, 200.5f, 0, true, 0},
+        {CloneKind::Clone2, 399.5f, 0, true, 0},  {CloneKind::Clone, 400.0f, 0, false, 0},
+        {CloneKind::Clone2, 400.5f, 0, false, 1}, {CloneKind::Clone, 300.0f, 1, false, 1},
+    };
+    for (const Case& c : cases) {
+        GameState s = FlyingPitch({.clone = c.kind}, 3.0f, c.x);
+        s.cloneDone = c.cloneDone;
+        RecordingCanvas canvas;
+        CloneEffectStep(s, canvas);
+        EXPECT_EQ(!canvas.Ops().empty(), c.shifted) << c.x;
+        EXPECT_EQ(s.clonePhase, c.shifted ? 1 : 0) << c.x;
+        EXPECT_EQ(s.cloneDone, c.doneAfter) << c.x;
+    }
+}
+
+TEST(VerticalEffect, WaveBendsBackTowardsTheLine) {
+    struct Case {
+        float x, y, verticalSpeed;
+        std::uint8_t waveDone;
+        float yAfter, speedAfter;
+        std::uint8_t doneAfter;
+    };
+    const Case cases[] = {
+        {200.0f, 100.0f, 1.5f, 0, 101.5f, 1.4f, 0},   // below the line: pulled back up
+        {200.0f, 98.5f, 1.5f, 0, 100.0f, 1.6f, 0},    // exactly on the line counts as above it
+        {200.0f, 99.0f, -0.5f, 0, 98.5f, -0.4f, 0},
+        {500.0f, 104.0f, 1.0f, 0, 104.0f, 1.0f, 0},   // neither before nor past 500
+        {500.5f, 104.0f, 1.0f, 0, 100.0f, 1.0f, 1},   // past 500: level again
+        {300.0f, 100.0f, 1.5f, 1, 100.0f, 1.5f, 1},   // finished
+    };
+    for (const Case& c : cases) {
+        GameState s = FlyingPitch({.vertical = VerticalKind::Wave}, 3.0f, c.x);
+        s.y = c.y;
+        s.verticalSpeed = c.verticalSpeed;
+        s.waveDone = c.waveDone;
+        RecordingCanvas canvas;
+        VerticalEffectStep(s, canvas);
+        EXPECT_FLOAT_EQ(s.y, c.yAfter) << c.x << " " << c.y;
+        EXPECT_FLOAT_EQ(s.verticalSpeed, c.speedAfter) << c.x << " " << c.y;
+        EXPECT_EQ(s.waveDone, c.doneAfter) << c.x << " " << c.y;
+    }
+}
+
 // The clone and tornado images: each frame the ball drawn at its true place is erased and
 // drawn once more at the frame's shifted place; the true position stays.
 std::vector<std::pair<int, int>> ShiftedImages(PitchSpec pitch, float x, int frames) {

@@ -108,6 +108,51 @@ TEST(FlightStep, PassingTheBatter) {
     }
 }
 
+// While the ball stands, no other effect acts: no draws, no bending, no clone images.
+TEST(FlightStep, StoppedBallHoldsEveryOtherEffect) {
+    GameState s = FlyingPitch({.speed = SpeedKind::RandomSpeed, .clone = CloneKind::Clone, .stop = StopKind::Stop,
+                               .vertical = VerticalKind::Zigzag},
+                              3.0f, 245.0f);
+    RecordingCanvas canvas;
+    ScriptedRandom random;  // any draw would throw
+    FlightStep(s, canvas, random);
+    EXPECT_EQ(s.stopped, 1);
+    EXPECT_EQ(s.stopTicks, 1);
+    EXPECT_EQ(s.x, 245.0f);
+    EXPECT_EQ(s.y, 100.0f);
+    EXPECT_EQ(s.clonePhase, 0);
+    EXPECT_EQ(canvas.Ops().size(), 3u);  // erase, batter, ball
+}
+
+// The stop category's speed change comes before the speed category within one frame, so a
+// RandomSpeed ball ends the frame at its own fresh speed.
+TEST(FlightStep, StopSpeedChangeDrawsBeforeTheSpeedEffect) {
+    GameState s = FlyingPitch({.speed = SpeedKind::RandomSpeed, .stop = StopKind::VarSpeed}, 3.0f, 201.0f);
+    RecordingCanvas canvas;
+    ScriptedRandom random{10, 0, 30};  // r(20), r(4) of the change; r(50) of RandomSpeed
+    FlightStep(s, canvas, random);
+    EXPECT_EQ(random.Remaining(), 0u);
+    EXPECT_NEAR(s.speed, 4.0f, 1e-5);
+    EXPECT_NEAR(s.x, 205.0f, 1e-4);
+    EXPECT_EQ(s.stopIndex, 2);
+}
+
+// Small before clone: the vanished ball stays hidden up to 350, then the vanish rule shows it
+// at full size on every frame, after the small rule has picked the small picture.
+TEST(FlightStep, VanishedSmallBallReturnsAtFullSize) {
+    GameState s = FlyingPitch({.small = SmallKind::Small, .clone = CloneKind::Vanish}, 5.0f, 335.0f);
+    RecordingCanvas canvas;
+    ScriptedRandom random;
+    std::vector<int> drawn;  // the picture drawn for the ball on each frame
+    for (int frame = 0; frame < 7; ++frame) {
+        canvas.Clear();
+        FlightStep(s, canvas, random);
+        drawn.push_back(canvas.Ops().back().sprite);
+    }
+    // x at the frame's start: 335, 340, 345, 350 (on the edge: small only), 355, 360, 365.
+    EXPECT_EQ(drawn, (std::vector{21, 22, 22, 22, 70, 21, 21}));
+}
+
 TEST(StopEffect, StopHoldsTheBallForDurationPlusOneFrames) {
     struct Case {
         StopKind kind;
