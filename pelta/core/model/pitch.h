@@ -56,7 +56,8 @@ inline std::string PitchName(const PitchSpec& p) {
         static_cast<std::uint8_t>(p.warp), static_cast<std::uint8_t>(p.vertical)};
     std::string name;
     for (std::size_t i = 0; i < values.size(); ++i)
-        if (values[i] != 0) name += kPitchCatalogue[i].names[values[i]];
+        // A value outside the catalogue (a damaged preset) names nothing rather than reading past it.
+        if (values[i] != 0 && values[i] < kPitchCatalogue[i].count) name += kPitchCatalogue[i].names[values[i]];
     return name.empty() ? std::string("ただの棒球") : name + "pelta";
 }
 

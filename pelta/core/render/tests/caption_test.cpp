@@ -23,6 +23,7 @@ TEST(BuildPitchCaption, NamesThePitchAndDrawsTheLine) {
         {{.small = SmallKind::Small}, kNormalGame, "ｽﾓｰﾙpelta"},
         {{.clone = CloneKind::Vanish, .vertical = VerticalKind::Wave}, kPractice, "消えるｳｪｰﾌﾞpelta のコソ練中!"},
         {everything, kNormalGame, "ｽﾋﾟｰﾄﾞﾀﾞｳﾝ2ｽﾓｰﾙ分身2ｽﾄｯﾌﾟ変速2戻るﾜｰﾌﾟ2ﾄﾙﾈｰﾄﾞpelta"},
+        {{.warp = static_cast<WarpKind>(7), .vertical = VerticalKind::Zigzag}, kNormalGame, "ｼﾞｸﾞｻﾞｸﾞpelta"},
     };
     for (const Case& c : cases) {
         GameState s;
