@@ -81,7 +81,7 @@ MemberResult ExtractLh5(const LzhHeader& header, std::span<const std::uint8_t> d
 MemberResult ExtractMember(const LzhHeader& header, std::span<const std::uint8_t> data,
                            const std::filesystem::path& destination) {
     std::optional<std::filesystem::path> relative = MemberRelativePath(header.directoryName, header.fileName);
-    if (!relative) return {MemberOutcome::UnsafePath};
+    if (!relative || PassesThroughSymlink(destination, *relative)) return {MemberOutcome::UnsafePath};
     std::filesystem::path path = destination / *relative;
     if (header.IsLh5()) return ExtractLh5(header, data, path);
     // Compared with the data proper, not the packed size that counts the extended headers
@@ -97,7 +97,7 @@ const char* OutcomeText(MemberOutcome outcome) {
         case MemberOutcome::Extracted: return "extracted";
         case MemberOutcome::CrcMismatch: return "CRC mismatch, deleted";
         case MemberOutcome::Broken: return "broken data, deleted";
-        case MemberOutcome::UnsafePath: return "skipped: not a file path inside the destination";
+        case MemberOutcome::UnsafePath: return "skipped: not a file path inside the destination, or through a link";
         case MemberOutcome::NotStored: return "skipped: unknown method";
         case MemberOutcome::CannotCreate: return "cannot create the file";
         case MemberOutcome::WriteFailed: return "write error, deleted";

@@ -15,7 +15,7 @@ enum class MemberOutcome {
     Extracted,
     CrcMismatch,      // stored member whose data does not match its CRC; deleted
     Broken,           // -lh5- data malformed, running short or failing its CRC; deleted
-    UnsafePath,       // outside the destination, no file name, or not Shift-JIS
+    UnsafePath,       // outside the destination or through a symbolic link, no file name, or not Shift-JIS
     NotStored,        // unknown method whose data is smaller than the file; skipped
     CannotCreate,     // the output file could not be created
     WriteFailed,      // writing the output failed; deleted

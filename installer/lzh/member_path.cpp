@@ -42,6 +42,16 @@ std::optional<std::filesystem::path> MemberRelativePath(std::string_view directo
     return relative;
 }
 
+bool PassesThroughSymlink(const std::filesystem::path& destination, const std::filesystem::path& relative) {
+    std::filesystem::path prefix = destination;
+    for (const std::filesystem::path& part : relative) {
+        prefix /= part;
+        std::error_code ec;
+        if (std::filesystem::is_symlink(std::filesystem::symlink_status(prefix, ec))) return true;
+    }
+    return false;
+}
+
 int MakePathDirectories(const std::filesystem::path& path) {
     std::filesystem::path prefix;
     std::filesystem::path parent = path.parent_path();

@@ -17,6 +17,10 @@ std::vector<std::string> SplitArchivePath(std::string_view sjis);
 // the destination (absolute, drive letter, "..") or is not valid Shift-JIS.
 std::optional<std::filesystem::path> MemberRelativePath(std::string_view directory, std::string_view fileName);
 
+// True when a folder or file on the way from `destination` down to `relative` is a
+// symbolic link, which would carry the output somewhere else.
+bool PassesThroughSymlink(const std::filesystem::path& destination, const std::filesystem::path& relative);
+
 // Creates every missing directory leading to `path` (not `path` itself). -1 when one of
 // them cannot be created, for example because a file of that name exists.
 int MakePathDirectories(const std::filesystem::path& path);

@@ -185,6 +185,40 @@ TEST(ExtractArchive, HostileNamesAreSkippedAndExtractionGoesOn) {
     EXPECT_FALSE(fs::exists(x.root.path().parent_path() / "x"));
 }
 
+TEST(ExtractArchive, NothingIsWrittenThroughSymbolicLinks) {
+    struct Case {
+        const char* link;    // placed in the destination, pointing outside it
+        const char* member;  // the member it would carry there
+        bool toFolder;
+    };
+    const Case cases[] = {
+        {"sub", "sub\\in.txt", true},
+        {"text.txt", "text.txt", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.link);
+        test::TempDir root;
+        fs::path dest = root.path() / "dest";
+        fs::path outside = root.path() / "outside";
+        fs::create_directories(dest);
+        fs::create_directory(outside);
+        fs::path target = c.toFolder ? outside : outside / "target";
+        if (!c.toFolder) std::ofstream(target) << "untouched";
+        fs::create_symlink(target, dest / c.link);
+
+        std::map<std::string, MemberOutcome> outcomes;
+        ResultCode result = ExtractArchive(Fixture("level1.lzh"), dest,
+                                           [&](const MemberReport& r) { outcomes[r.name] = r.outcome; });
+        EXPECT_EQ(result, ResultCode::Success);
+        EXPECT_EQ(outcomes[c.member], MemberOutcome::UnsafePath);
+        EXPECT_EQ(outcomes["t8193.txt"], MemberOutcome::Extracted);
+        EXPECT_EQ(fs::is_empty(outside), c.toFolder);
+        if (!c.toFolder) {
+            EXPECT_EQ(ReadFile(target), test::ToBytes("untouched"));
+        }
+    }
+}
+
 TEST(ExtractArchive, MembersLargerThanTheirDataAreSkipped) {
     test::Member packed = test::Stored("packed.bin", "abc");
     packed.method = "-lh6-";
