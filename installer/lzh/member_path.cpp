@@ -23,15 +23,16 @@ std::vector<std::string> SplitArchivePath(std::string_view sjis) {
 }
 
 std::optional<std::filesystem::path> MemberRelativePath(std::string_view directory, std::string_view fileName) {
-    if (!directory.empty() && directory.front() == '\\') directory.remove_prefix(1);
     std::string joined(directory);
     joined += fileName;
     std::vector<std::string> parts = SplitArchivePath(joined);
-    // A leading separator makes the path absolute; the last part must name a file.
-    if (parts.front().empty() || parts.back().empty() || parts.back() == ".") return std::nullopt;
+    // The last part must name a file.
+    if (parts.back().empty() || parts.back() == ".") return std::nullopt;
 
     std::filesystem::path relative;
     for (const std::string& part : parts) {
+        // Everything is joined onto the destination folder, so a leading or doubled
+        // separator adds nothing and keeps the member inside it.
         if (part.empty() || part == ".") continue;
         // ':' would be a drive letter or a stream name where the archive was made.
         if (part == ".." || part.find(':') != std::string::npos) return std::nullopt;

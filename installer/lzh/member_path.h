@@ -14,7 +14,8 @@ namespace lzh {
 std::vector<std::string> SplitArchivePath(std::string_view sjis);
 
 // The member's path relative to the destination, in UTF-8, or nothing when it would leave
-// the destination (absolute, drive letter, "..") or is not valid Shift-JIS.
+// the destination (drive letter, "..") or is not valid Shift-JIS. Leading separators are
+// dropped: the path is read as appended to the destination folder.
 std::optional<std::filesystem::path> MemberRelativePath(std::string_view directory, std::string_view fileName);
 
 // True when a folder or file on the way from `destination` down to `relative` is a
