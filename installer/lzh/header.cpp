@@ -65,8 +65,12 @@ std::optional<std::time_t> DosDateTimeToTime(std::uint16_t date, std::uint16_t t
     tm.tm_isdst = -1;
     if (tm.tm_mon < 0 || tm.tm_mon > 11 || tm.tm_mday == 0 || tm.tm_hour > 23 || tm.tm_min > 59 || tm.tm_sec > 59)
         return std::nullopt;
+    const int month = tm.tm_mon;
+    const int day = tm.tm_mday;
     std::time_t t = std::mktime(&tm);
     if (t == static_cast<std::time_t>(-1)) return std::nullopt;
+    // mktime moves a day past the month's end (30 February) into the next month.
+    if (tm.tm_mon != month || tm.tm_mday != day) return std::nullopt;
     return t;
 }
 

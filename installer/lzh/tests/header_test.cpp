@@ -104,6 +104,34 @@ TEST(ParseHeader, StatusesForEndLevelAndLimits) {
     }
 }
 
+TEST(DosDateTimeToTime, OnlyRealDatesAndTimesGiveATime) {
+    struct Case {
+        int year, month, day, hour, minute, second;
+        bool real;
+    };
+    const Case cases[] = {
+        {1999, 11, 20, 12, 34, 56, true},  {2000, 2, 29, 0, 0, 0, true},   {2107, 12, 31, 23, 59, 58, true},
+        {1999, 2, 29, 0, 0, 0, false},     {1999, 4, 31, 0, 0, 0, false},  {1999, 0, 1, 0, 0, 0, false},
+        {1999, 13, 1, 0, 0, 0, false},     {1999, 1, 0, 0, 0, 0, false},   {1999, 1, 1, 24, 0, 0, false},
+        {1999, 1, 1, 0, 60, 0, false},     {1999, 1, 1, 0, 0, 60, false},
+    };
+    for (const Case& c : cases) {
+        auto date = static_cast<std::uint16_t>(((c.year - 1980) << 9) | (c.month << 5) | c.day);
+        auto time = static_cast<std::uint16_t>((c.hour << 11) | (c.minute << 5) | (c.second / 2));
+        std::optional<std::time_t> t = DosDateTimeToTime(date, time);
+        ASSERT_EQ(t.has_value(), c.real) << c.year << '-' << c.month << '-' << c.day << ' ' << c.hour << ':' << c.minute;
+        if (!t) continue;
+        std::tm local{};
+        localtime_r(&*t, &local);
+        EXPECT_EQ(local.tm_year + 1900, c.year);
+        EXPECT_EQ(local.tm_mon + 1, c.month);
+        EXPECT_EQ(local.tm_mday, c.day);
+        EXPECT_EQ(local.tm_hour, c.hour);
+        EXPECT_EQ(local.tm_min, c.minute);
+        EXPECT_EQ(local.tm_sec, c.second);
+    }
+}
+
 TEST(FindHeaderStart, SkipsJunkAndFalseDashes) {
     Bytes junk = test::ToBytes("junk -lx -lh5 --lh0 ");
     Bytes member = test::Encode(test::Stored("f", "x"));
