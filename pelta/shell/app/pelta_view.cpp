@@ -113,15 +113,32 @@ void CPeltaView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) Guarded([&] { game_.OnKey(); });
 }
 
+namespace {
+
+// The menus, opened with the mouse or from the keyboard (Alt, F10), do not pause the game.
+bool IsMenuFocusChange(const QFocusEvent& event) {
+    return event.reason() == Qt::PopupFocusReason || event.reason() == Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
 void CPeltaView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    // An open menu does not pause the game.
-    if (event->reason() != Qt::PopupFocusReason && created_) ApplyFocus(true);
+    if (!IsMenuFocusChange(*event) && created_) ApplyFocus(true);
 }
 
 void CPeltaView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && created_) ApplyFocus(false);
+    if (!IsMenuFocusChange(*event) && created_) ApplyFocus(false);
+}
+
+bool CPeltaView::event(QEvent* event) {
+    // While the menu bar holds the keyboard the view has no focus to lose, yet leaving the
+    // window still pauses the game; coming back, the keys belong to the game again.
+    if (created_ && event->type() == QEvent::WindowDeactivate && !hasFocus()) ApplyFocus(false);
+    if (created_ && event->type() == QEvent::WindowActivate && window()->focusWidget() != this)
+        setFocus(Qt::ActiveWindowFocusReason);
+    return QWidget::event(event);
 }
 
 void CPeltaView::ShowStopMessage(std::string_view text) {

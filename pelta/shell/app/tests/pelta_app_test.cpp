@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "app/main_frame.h"
 #include "scores/high_score_file.h"
@@ -86,6 +87,8 @@ TEST_F(PeltaApp, EscapeDoesNotStartAPitchButOtherKeysAndClicksDo) {
     for (auto press : std::vector<std::function<void()>>{
              [&] { QTest::keyClick(&frame.view(), Qt::Key_A); },
              [&] { QTest::keyClick(&frame.view(), Qt::Key_Return); },
+             [&] { QTest::keyClick(&frame.view(), Qt::Key_Tab); },
+             [&] { QTest::keyClick(&frame.view(), Qt::Key_Backtab, Qt::ShiftModifier); },
              [&] { QTest::mouseClick(&frame.view(), Qt::LeftButton); }}) {
         frame.view().Command(Command::LevelEasy);
         press();
@@ -98,6 +101,48 @@ TEST_F(PeltaApp, EscapeDoesNotStartAPitchButOtherKeysAndClicksDo) {
     QTest::keyClick(&frame.view(), Qt::Key_Escape);
     EXPECT_EQ(s.phase, GamePhase::Idle);
     EXPECT_TRUE(frame.isMinimized());
+}
+
+// Whether the game's frames advance on their own within a second.
+bool FramesAdvance(const GameState& s) {
+    auto moment = [&] { return std::tuple(s.phase, s.pitcherFrame, s.phaseTicks, s.x); };
+    const auto before = moment();
+    for (int waited = 0; waited < 1000 && moment() == before; waited += 10) QTest::qWait(10);
+    return moment() != before;
+}
+
+bool FramesStandStill(const GameState& s) {
+    const GameState before = s;
+    QTest::qWait(150);
+    return s.phase == before.phase && s.pitcherFrame == before.pitcherFrame && s.phaseTicks == before.phaseTicks &&
+           s.x == before.x;
+}
+
+TEST_F(PeltaApp, MenusLeaveTheGameRunningLeavingTheWindowPausesIt) {
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    CPeltaView& view = frame.view();
+    const GameState& s = view.game().state();
+    QTest::keyClick(&view, Qt::Key_Space);
+    ASSERT_TRUE(FramesAdvance(s));
+
+    // Alt hands the keyboard to the menu bar.
+    QTest::keyClick(&view, Qt::Key_Alt);
+    ASSERT_TRUE(frame.menuBar()->hasFocus());
+    EXPECT_TRUE(FramesAdvance(s));
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(FramesStandStill(s));
+
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    EXPECT_TRUE(view.hasFocus());
+    EXPECT_TRUE(FramesAdvance(s));
 }
 
 TEST_F(PeltaApp, AGameEndsInTheDialogsAndItsScoreOutlivesTheRun) {
