@@ -14,9 +14,9 @@ QString CAboutDlg::CreditsText() {
     return QString::fromUtf8(
         " pelta の最新版は下記ﾎｰﾑﾍﾟｰｼﾞから入手できます\r\n"
         " %1\r\n"
-        "\r\n"
-        " Program : the game collection developers\r\n"
-        " Ranking page : the game collection developers")
+        " \r\n"
+        " Program : the game collection developers <pelta@example.invalid>\r\n"
+        " Ranking CGI : the game collection developers <ranking@example.invalid>")
         .arg(kHomePageUrl);
 }
 

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
+#include "app/about_dlg.h"
 #include "app/main_frame.h"
 #include "scores/high_score_file.h"
 
@@ -143,6 +146,20 @@ TEST_F(PeltaApp, MenusLeaveTheGameRunningLeavingTheWindowPausesIt) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     EXPECT_TRUE(view.hasFocus());
     EXPECT_TRUE(FramesAdvance(s));
+}
+
+TEST_F(PeltaApp, AboutBoxCreditsAreFiveLinesWithTheHomePageAndTwoAddresses) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
+    auto* credits = about.findChild<QPlainTextEdit*>();
+    ASSERT_NE(credits, nullptr);
+    EXPECT_TRUE(credits->isReadOnly());
+    const QStringList lines = credits->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 5);
+    for (const QString& line : lines) EXPECT_TRUE(line.startsWith(' ')) << line.toStdString();
+    EXPECT_EQ(lines[1].trimmed(), QString(kHomePageUrl));
+    EXPECT_TRUE(lines[2].trimmed().isEmpty());
+    for (int credit : {3, 4}) EXPECT_TRUE(lines[credit].contains(QRegularExpression("<\\S+@\\S+>"))) << credit;
 }
 
 TEST_F(PeltaApp, AGameEndsInTheDialogsAndItsScoreOutlivesTheRun) {
