@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -78,6 +79,58 @@ TEST_F(PeltaApp, WindowIsTheFieldBelowTheMenuBar) {
     QStringList menus;
     for (QAction* a : frame.menuBar()->actions()) menus << a->text();
     EXPECT_EQ(menus, (QStringList{"ｹﾞｰﾑ(&G)", "ﾗﾝｷﾝｸﾞ(&L)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+}
+
+// The item texts of a menu, "-" for a separator.
+QStringList Items(const QMenu* menu) {
+    QStringList items;
+    for (QAction* a : menu->actions()) items << (a->isSeparator() ? QString("-") : a->text());
+    return items;
+}
+
+QMenu* SubMenu(const QList<QAction*>& actions, const QString& text) {
+    for (QAction* a : actions)
+        if (a->text() == text) return a->menu();
+    return nullptr;
+}
+
+TEST_F(PeltaApp, MenuItemsRunTheirCommandsAndShowTheirCheckMarks) {
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    const GameState& s = frame.view().game().state();
+    QMenu* game = SubMenu(frame.menuBar()->actions(), QString::fromUtf8("ｹﾞｰﾑ(&G)"));
+    QMenu* settings = SubMenu(frame.menuBar()->actions(), QString::fromUtf8("設定(&S)"));
+    QMenu* help = SubMenu(frame.menuBar()->actions(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
+    ASSERT_TRUE(game && settings && help);
+    QMenu* level = SubMenu(game->actions(), QString::fromUtf8("ﾚﾍﾞﾙ(&L)"));
+    QMenu* wave = SubMenu(settings->actions(), "WAVE");
+    QMenu* bgm = SubMenu(settings->actions(), "BGM");
+    ASSERT_TRUE(level && wave && bgm);
+    EXPECT_EQ(Items(game), (QStringList{"ﾚﾍﾞﾙ(&L)", "コソ練する(&S)", "-", "ｲﾝﾀｰﾈｯﾄ ﾗﾝｷﾝｸﾞ(&I)", "-", "peltaの終了(&X)"}));
+    EXPECT_EQ(Items(help), (QStringList{"ﾄﾋﾟｯｸの検索(&H)", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."}));
+
+    struct Case {
+        QMenu* menu;
+        int item;
+        std::function<bool()> done;
+    };
+    const std::vector<Case> cases = {
+        {level, 2, [&] { return s.level == Level::Trick; }},
+        {level, 3, [&] { return s.level == Level::AnoMani; }},
+        {level, 1, [&] { return s.level == Level::Normal; }},
+        {level, 0, [&] { return s.level == Level::Easy; }},
+        {wave, 1, [&] { return s.waveOn == 0; }},
+        {wave, 0, [&] { return s.waveOn == 1; }},
+        {bgm, 1, [&] { return !frame.view().game().IsChecked(Command::BgmOn); }},
+        {bgm, 0, [&] { return frame.view().game().IsChecked(Command::BgmOn); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Items(c.menu).join(' ').toStdString() + " #" + std::to_string(c.item));
+        c.menu->actions()[c.item]->trigger();
+        EXPECT_TRUE(c.done());
+        emit c.menu->aboutToShow();
+        for (int i = 0; i < c.menu->actions().size(); ++i) EXPECT_EQ(c.menu->actions()[i]->isChecked(), i == c.item);
+    }
 }
 
 TEST_F(PeltaApp, EscapeDoesNotStartAPitchButOtherKeysAndClicksDo) {
