@@ -35,12 +35,12 @@ CPeltaView::~CPeltaView() { Destroy(); }
 
 bool CPeltaView::Create() {
     GameState& s = game_.state();
+    s.highScores = scoreFile_.Load();
     const Settings settings = LoadSettings(settingsStore_);
     s.level = static_cast<Level>(settings.level);
     s.waveOn = settings.waveOn;
     s.playerName = settings.playerName;
     music_.SetEnabled(settings.bgmOn != 0);
-    s.highScores = scoreFile_.Load();
 
     if (!game_.StartTimer()) return false;
     music_.Open();
