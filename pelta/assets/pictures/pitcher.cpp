@@ -65,36 +65,40 @@ std::array<Pose, 11> Motion() {
     f[4].nearHand = {{20, 27}, Bend::Back};
     f[4].farHand = {{64, 24}, Bend::Back};
     f[4].nearFoot = {{62, 56}, Bend::Back};
-    // 6: stride foot lands, arm cocked behind the head.
+    // 6: stride foot lands, arm cocked behind the head: elbow back at shoulder height, forearm up.
     f[5].hip = {53, 43};
     f[5].lean = 4;
-    f[5].nearHand = {{42, 8}, Bend::Back};
+    f[5].nearHand = {{46, 18}, Bend::Forward};
     f[5].farHand = {{70, 27}, Bend::Back};
     f[5].nearFoot = {{70, kFeet}, Bend::Forward};
-    // 7: body turns forward, hand over the top.
+    // 7: body turns forward, the cocked arm comes up behind the head.
     f[6].hip = {55, 43};
     f[6].lean = 14;
-    f[6].nearHand = {{52, 5}, Bend::Back};
+    f[6].nearHand = {{51, 17}, Bend::Forward};
     f[6].farHand = {{64, 36}, Bend::Back};
     f[6].nearFoot = {{70, kFeet}, Bend::Forward};
-    // 8: arm comes through high in front.
+    // 8: the elbow leads the arm through, forearm up in front of the cap; the head stays level
+    // so the brim does not meet the arm.
     f[7].hip = {57, 43};
     f[7].lean = 24;
-    f[7].nearHand = {{70, 6}, Bend::Back};
-    f[7].farHand = {{60, 40}, Bend::Back};
+    f[7].headTilt = -10;
+    f[7].nearHand = {{77, 20}, Bend::Back};
+    f[7].farHand = {{66, 44}, Bend::Back};
     f[7].nearFoot = {{70, kFeet}, Bend::Forward};
-    // 9: arm at the front, about to let go.
+    // 9: arm reaching out in front, about to let go.
     f[8].hip = {58, 43};
     f[8].lean = 32;
-    f[8].nearHand = {{82, 16}, Bend::Back};
-    f[8].farHand = {{58, 42}, Bend::Back};
+    f[8].headTilt = -14;
+    f[8].nearHand = {{85, 21}, Bend::Back};
+    f[8].farHand = {{64, 46}, Bend::Back};
     f[8].nearFoot = {{70, kFeet}, Bend::Forward};
     // 10: the release; the ball appears at picture (90, 25) as this frame is drawn.
     f[9].hip = {58, 43};
     f[9].lean = 38;
+    f[9].headTilt = -14;
     f[9].ballInHand = false;
     f[9].nearHand = {{84, 26}, Bend::Back};
-    f[9].farHand = {{56, 43}, Bend::Back};
+    f[9].farHand = {{62, 47}, Bend::Back};
     f[9].nearFoot = {{70, kFeet}, Bend::Forward};
     // 11: follow-through, arm swept down across, back foot comes off the ground.
     f[10].hip = {60, 44};

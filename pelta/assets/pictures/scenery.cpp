@@ -1,5 +1,6 @@
 // Ball, grass, cloud, sun and the life icons.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -36,9 +37,11 @@ Raster Grass() {
         const int x = 18 + scatter.Next(23) + scatter.Next(23);
         const double middle = 1 - std::abs(x - 40) / 30.0;
         const int height = 4 + static_cast<int>(middle * 10) + scatter.Next(4);
-        const int lean = scatter.Next(5) - 2 + (x - 40) / 10;
+        // A short blade that leans far steps sideways right under its tip, which reads as a hook.
+        const int lean = std::clamp(scatter.Next(5) - 2 + (x - 40) / 10, -height / 5, height / 5);
         const Colour colour = scatter.Next(4) == 0 ? Colour::Olive : Colour::Green;
-        picture.Line({x + 0.5, 19.5}, {x + lean + 0.5, 19.5 - height}, 1, colour);
+        // Through pixel centres: a blade drawn along pixel edges rounds its tip sideways into a hook.
+        picture.Line({static_cast<double>(x), 19}, {static_cast<double>(x + lean), 19.0 - height}, 1, colour);
     }
     return picture;
 }
