@@ -80,7 +80,9 @@ Pose Swing(int step) {
     Pose p = Base({19, 41}, 6, {8, kFeet}, {30, kFeet});
     switch (step) {
         case 0: Grip(p, {15, 28}, {-0.92, -0.42}, 14); break;
-        case 1: Grip(p, {22, 31}, {-0.95, 0.25}, 10); p.lean = 10; break;
+        // The hands lead out in front at the belt, arms long, and the barrel trails back and
+        // down towards us: short, but clear of the arms and the body.
+        case 1: Grip(p, {35, 33}, {-0.7, 0.7}, 12); p.lean = 10; break;
         case 2: Grip(p, {27, 30}, {1, -0.06}, 22); p.lean = 14; break;
         case 3: Grip(p, {30, 28}, {0.55, -0.85}, 13); p.lean = 10; break;
         default:
@@ -94,7 +96,7 @@ Pose Swing(int step) {
 
 Raster SwingPicture(int step) {
     Raster picture = Picture(Swing(step));
-    if (step == 1) Swoosh(picture, {22, 31}, 17, 5, 180, 120);
+    if (step == 1) Swoosh(picture, {27, 30}, 20, 11, 180, 130);
     if (step == 2) Swoosh(picture, {27, 30}, 22, 5, 180, 20);
     if (step == 3) Swoosh(picture, {28, 29}, 21, 4, 40, -60);
     return picture;
