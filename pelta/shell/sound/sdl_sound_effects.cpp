@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <cstdlib>
+#include <filesystem>
 
 namespace pelta {
 namespace {
@@ -9,11 +11,19 @@ namespace {
 constexpr int kChannel = 0;
 constexpr int kChunkBytes = 1024;  // about 12 ms at 44.1 kHz stereo: short enough for a bat crack
 
+// Without sound hardware only a sound server can play, and probing the other drivers (ALSA, or
+// sndio on top of it) prints a screenful. An explicit SDL_AUDIODRIVER is left alone.
+void ChooseAudioDrivers() {
+    if (std::getenv("SDL_AUDIODRIVER") || std::filesystem::exists("/dev/snd")) return;
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, "pulseaudio,pipewire");
+}
+
 }  // namespace
 
 void SdlSoundEffects::ChunkDeleter::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 
 std::unique_ptr<SdlSoundEffects> SdlSoundEffects::Open() {
+    ChooseAudioDrivers();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kChunkBytes) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
