@@ -59,3 +59,16 @@ function(collection_add_subdirectories)
     endif()
   endforeach()
 endfunction()
+
+# Compiles FILE into TARGET as the byte array embedded::SYMBOL with embedded::SYMBOL_size (see
+# embedded.h), rebuilt whenever FILE changes. FILE may itself be made by a custom command.
+function(collection_embed target symbol file)
+  set(source ${CMAKE_CURRENT_BINARY_DIR}/embedded_${symbol}.cpp)
+  add_custom_command(OUTPUT ${source}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${file} -DOUTPUT=${source} -DSYMBOL=${symbol}
+            -P ${PROJECT_SOURCE_DIR}/cmake/EmbedFile.cmake
+    DEPENDS ${file} ${PROJECT_SOURCE_DIR}/cmake/EmbedFile.cmake
+    COMMENT "Embedding ${symbol}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${source})
+endfunction()
