@@ -37,13 +37,6 @@ private:
     bool ended_ = false;
 };
 
-void DrawTile(Surfaces& surfaces, int row, int column, std::int16_t code) {
-    const std::int32_t sheetX = kTileSize * std::int32_t{code};
-    const std::int32_t x = kTileSize * column, y = kTileSize * row;
-    BlitClipped(surfaces.sheet, surfaces.background, Rect{sheetX, 0, sheetX + kTileSize, kTileSize},
-                Rect{x, y, x + kTileSize, y + kTileSize}, true);
-}
-
 }  // namespace
 
 // The bytes are taken as they are stored. The Windows text-mode stream the format was first read
@@ -67,6 +60,13 @@ CourseLoad ReadCourse(std::span<const std::uint8_t> bytes, CourseMap& course, Su
     if (reader.Read(startX)) course.startX = std::bit_cast<double>(startX);
     if (reader.Read(startY)) course.startY = std::bit_cast<double>(startY);
     return reader.Ended() ? CourseLoad::kShort : CourseLoad::kLoaded;
+}
+
+void DrawTile(Surfaces& surfaces, int row, int column, std::int16_t code) {
+    const std::int32_t sheetX = kTileSize * std::int32_t{code};
+    const std::int32_t x = kTileSize * column, y = kTileSize * row;
+    BlitClipped(surfaces.sheet, surfaces.background, Rect{sheetX, 0, sheetX + kTileSize, kTileSize},
+                Rect{x, y, x + kTileSize, y + kTileSize}, true);
 }
 
 CourseLoad LoadCourse(int hole, GameFiles& files, CourseMap& course, Surfaces& surfaces) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "bitmap_bytes.h"
+#include "minigolf/testing/bitmap_bytes.h"
 
 namespace minigolf {
 namespace {

@@ -30,4 +30,7 @@ CourseLoad ReadCourse(std::span<const std::uint8_t> bytes, CourseMap& course, Su
 // Draws every tile of the map onto the background, colour-keyed over what is there.
 void DrawCourseBackground(const CourseMap& course, Surfaces& surfaces);
 
+// Draws the sheet's picture of tile code `code` onto the background's tile place (row, column).
+void DrawTile(Surfaces& surfaces, int row, int column, std::int16_t code);
+
 }  // namespace minigolf

@@ -6,12 +6,13 @@
 
 namespace minigolf::testing {
 
-// Hands out queued readings, then still mouse readings; a queued nothing is a failed reading.
+// Hands out queued readings, then the idle reading (a still mouse unless a test holds the
+// button); a queued nothing is a failed reading.
 class ScriptedMouse final : public Mouse {
 public:
     std::optional<MouseReading> Read() override {
         ++reads;
-        if (queue.empty()) return MouseReading{};
+        if (queue.empty()) return idle;
         std::optional<MouseReading> next = queue.front();
         queue.pop_front();
         return next;
@@ -21,6 +22,7 @@ public:
     void PushFailure() { queue.push_back(std::nullopt); }
 
     std::deque<std::optional<MouseReading>> queue;
+    MouseReading idle;
     int reads = 0;
 };
 
