@@ -3,17 +3,10 @@
 #include <algorithm>
 #include <string_view>
 
+#include "minigolf/files/little_endian.h"
+
 namespace minigolf {
 namespace {
-
-std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
-    return std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 | std::uint32_t{b[at + 2]} << 16 |
-           std::uint32_t{b[at + 3]} << 24;
-}
-
-std::uint16_t U16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
 
 bool TagAt(std::span<const std::uint8_t> b, std::size_t at, std::string_view tag) {
     return std::equal(tag.begin(), tag.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
@@ -27,18 +20,18 @@ constexpr std::uint32_t kFactSize = 4;
 
 std::optional<WaveResource> ReadWaveResource(std::span<const std::uint8_t> b) {
     if (b.size() < kWaveSamplesAt) return std::nullopt;
-    if (!TagAt(b, 0, "RIFF") || !TagAt(b, 8, "WAVE") || !TagAt(b, 12, "fmt ") || U32(b, 16) != kFormatSize) {
+    if (!TagAt(b, 0, "RIFF") || !TagAt(b, 8, "WAVE") || !TagAt(b, 12, "fmt ") || ReadU32(b, 16) != kFormatSize) {
         return std::nullopt;
     }
     const std::size_t f = kWaveFormatAt;
     const std::uint16_t blockAlign = kEffectChannels * kEffectBitsPerSample / 8;
-    if (U16(b, f) != kPcm || U16(b, f + 2) != kEffectChannels || U32(b, f + 4) != kEffectSampleRate ||
-        U32(b, f + 8) != kEffectSampleRate * blockAlign || U16(b, f + 12) != blockAlign ||
-        U16(b, f + 14) != kEffectBitsPerSample) {
+    if (ReadU16(b, f) != kPcm || ReadU16(b, f + 2) != kEffectChannels || ReadU32(b, f + 4) != kEffectSampleRate ||
+        ReadU32(b, f + 8) != kEffectSampleRate * blockAlign || ReadU16(b, f + 12) != blockAlign ||
+        ReadU16(b, f + 14) != kEffectBitsPerSample) {
         return std::nullopt;
     }
-    if (!TagAt(b, 38, "fact") || U32(b, 42) != kFactSize || !TagAt(b, 50, "data")) return std::nullopt;
-    const std::uint32_t dataSize = U32(b, kWaveDataSizeAt);
+    if (!TagAt(b, 38, "fact") || ReadU32(b, 42) != kFactSize || !TagAt(b, 50, "data")) return std::nullopt;
+    const std::uint32_t dataSize = ReadU32(b, kWaveDataSizeAt);
     if (dataSize % blockAlign != 0 || dataSize > b.size() - kWaveSamplesAt) return std::nullopt;
     return WaveResource{.samples = b.subspan(kWaveSamplesAt, dataSize)};
 }

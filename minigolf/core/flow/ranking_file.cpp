@@ -1,5 +1,7 @@
 #include "minigolf/flow/ranking_file.h"
 
+#include "minigolf/files/little_endian.h"
+
 namespace minigolf {
 namespace {
 
@@ -25,7 +27,7 @@ void DecodeRanking(std::span<const std::uint8_t> bytes, RankTable& table) {
     std::size_t at = 0;
     auto next = [&](std::int16_t& value) {
         if (plain.size() - at < 2) return;
-        value = static_cast<std::int16_t>(plain[at] | plain[at + 1] << 8);
+        value = static_cast<std::int16_t>(ReadU16(plain, at));
         at += 2;
     };
     for (int q = 0; q < kShownRanks; ++q) next(table[q].score);

@@ -4,21 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "minigolf/files/little_endian.h"
+
 namespace minigolf {
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kUncompressed = 0;
-
-std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
-    return std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 | std::uint32_t{b[at + 2]} << 16 |
-           std::uint32_t{b[at + 3]} << 24;
-}
-
-std::uint16_t U16(std::span<const std::uint8_t> b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
 
 struct Layout {
     std::uint32_t width;
@@ -33,21 +26,21 @@ struct Layout {
 bool ReadLayout(std::span<const std::uint8_t> b, Layout& layout) {
     if (b.size() < kFileHeaderSize + kInfoHeaderSize || b[0] != 'B' || b[1] != 'M') return false;
     const std::size_t info = kFileHeaderSize;
-    if (U32(b, info) != kInfoHeaderSize) return false;
-    const auto width = static_cast<std::int32_t>(U32(b, info + 4));
+    if (ReadU32(b, info) != kInfoHeaderSize) return false;
+    const auto width = static_cast<std::int32_t>(ReadU32(b, info + 4));
     // A negative height is a top-down picture, which the sheet never is.
-    const auto height = static_cast<std::int32_t>(U32(b, info + 8));
-    const std::uint16_t bitCount = U16(b, info + 14);
-    if (width <= 0 || height <= 0 || U16(b, info + 12) != 1) return false;
+    const auto height = static_cast<std::int32_t>(ReadU32(b, info + 8));
+    const std::uint16_t bitCount = ReadU16(b, info + 14);
+    if (width <= 0 || height <= 0 || ReadU16(b, info + 12) != 1) return false;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8) return false;
-    if (U32(b, info + 16) != kUncompressed) return false;
+    if (ReadU32(b, info + 16) != kUncompressed) return false;
     const std::uint32_t maxColours = 1u << bitCount;
-    std::uint32_t colours = U32(b, info + 32);
+    std::uint32_t colours = ReadU32(b, info + 32);
     if (colours == 0) colours = maxColours;
     if (colours > maxColours) return false;
     if (b.size() - kFileHeaderSize - kInfoHeaderSize < std::size_t{colours} * 4) return false;
     const std::size_t rowSize = (std::size_t{static_cast<std::uint32_t>(width)} * bitCount + 31) / 32 * 4;
-    const std::size_t pixelOffset = U32(b, 10);
+    const std::size_t pixelOffset = ReadU32(b, 10);
     if (pixelOffset > b.size() || (b.size() - pixelOffset) / rowSize < static_cast<std::uint32_t>(height)) {
         return false;
     }

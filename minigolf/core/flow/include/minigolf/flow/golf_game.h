@@ -79,6 +79,7 @@ public:
     const GolfState& State() const { return state_; }
     Surfaces& Pages() { return surfaces_; }
 
+private:
     // Phase steps, one per frame of their phase.
     void StrokeShowStep();
     void HoleIntroStep();
@@ -87,8 +88,6 @@ public:
     void RankingShowStep();
     void NameEntryStep();
     void WaitForStartStep();
-
-private:
     void RunPhaseStep();
     void RedrawBackground(Surfaces& surfaces);
 
