@@ -21,7 +21,7 @@ protected:
     GolfGameTest() { EXPECT_TRUE(game.Start()); }
 
     static std::vector<std::uint8_t> Sheet() {
-        return MakeBitmap(BitmapSpec{.width = 640, .height = 480}, [](int x, int y) { return (x + 3 * y) % 255 + 1; });
+        return MakeBitmap(BitmapShape{.width = 640, .height = 480}, [](int x, int y) { return (x + 3 * y) % 255 + 1; });
     }
 
     void Frame() { ASSERT_TRUE(game.RunFrame(now += 51)); }

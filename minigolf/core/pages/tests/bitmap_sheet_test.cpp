@@ -7,11 +7,11 @@
 namespace minigolf {
 namespace {
 
-using testing::BitmapSpec;
+using testing::BitmapShape;
 using testing::MakeBitmap;
 
 TEST(BitmapSheet, SheetColoursCoverTheCubeOnlyAsFarAsTheUsedColourCount) {
-    const auto bytes = MakeBitmap(BitmapSpec{.usedColours = 205}, [](int, int) { return 1; });
+    const auto bytes = MakeBitmap(BitmapShape{.usedColours = 205}, [](int, int) { return 1; });
     Page page;
     Palette palette{};
     ASSERT_TRUE(LoadBitmapSurface(bytes, page, palette));
@@ -21,7 +21,7 @@ TEST(BitmapSheet, SheetColoursCoverTheCubeOnlyAsFarAsTheUsedColourCount) {
 }
 
 TEST(BitmapSheet, ZeroUsedColoursMeansAFullTableForTheBitCount) {
-    const auto bytes = MakeBitmap(BitmapSpec{.bitCount = 4}, [](int, int) { return 0; });
+    const auto bytes = MakeBitmap(BitmapShape{.bitCount = 4}, [](int, int) { return 0; });
     Page page;
     Palette palette{};
     ASSERT_TRUE(LoadBitmapSurface(bytes, page, palette));
@@ -37,7 +37,7 @@ TEST(BitmapSheet, RowsAreStoredBottomUpAndPaddedToFourBytes) {
     for (const Case c : {Case{8, 256}, Case{4, 16}, Case{1, 2}}) {
         SCOPED_TRACE(c.bitCount);
         auto pixel = [&](int x, int y) { return (x * 3 + y * 7 + 1) % c.colours; };
-        const auto bytes = MakeBitmap(BitmapSpec{.width = 5, .height = 3, .bitCount = c.bitCount}, pixel);
+        const auto bytes = MakeBitmap(BitmapShape{.width = 5, .height = 3, .bitCount = c.bitCount}, pixel);
         Page page;
         page.Fill(99);
         Palette palette{};
@@ -52,18 +52,18 @@ TEST(BitmapSheet, RowsAreStoredBottomUpAndPaddedToFourBytes) {
 TEST(BitmapSheet, RejectsWhatIsNotAnUncompressedBottomUpPaletteBitmap) {
     struct Case {
         const char* what;
-        BitmapSpec spec;
+        BitmapShape shape;
     };
     const Case cases[] = {
-        {"16 bits per pixel", BitmapSpec{.bitCount = 16, .usedColours = 1}},
-        {"run-length compressed", BitmapSpec{.compression = 1}},
-        {"top-down rows", BitmapSpec{.height = -2}},
-        {"core header", BitmapSpec{.infoSize = 12}},
-        {"more colours than the bit count holds", BitmapSpec{.bitCount = 4, .usedColours = 17}},
+        {"16 bits per pixel", BitmapShape{.bitCount = 16, .usedColours = 1}},
+        {"run-length compressed", BitmapShape{.compression = 1}},
+        {"top-down rows", BitmapShape{.height = -2}},
+        {"core header", BitmapShape{.infoSize = 12}},
+        {"more colours than the bit count holds", BitmapShape{.bitCount = 4, .usedColours = 17}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto bytes = MakeBitmap(c.spec, [](int, int) { return 0; });
+        const auto bytes = MakeBitmap(c.shape, [](int, int) { return 0; });
         Page page;
         page.Fill(7);
         Palette palette{};
@@ -73,7 +73,7 @@ TEST(BitmapSheet, RejectsWhatIsNotAnUncompressedBottomUpPaletteBitmap) {
 }
 
 TEST(BitmapSheet, EveryTruncationIsRejectedWithoutReadingPastTheEnd) {
-    auto bytes = MakeBitmap(BitmapSpec{.width = 7, .height = 3}, [](int x, int) { return x; });
+    auto bytes = MakeBitmap(BitmapShape{.width = 7, .height = 3}, [](int x, int) { return x; });
     for (std::size_t size = 0; size < bytes.size(); ++size) {
         // A copy of exactly `size` bytes, so that the sanitizers see any read beyond it.
         const std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
@@ -88,7 +88,7 @@ TEST(BitmapSheet, EveryTruncationIsRejectedWithoutReadingPastTheEnd) {
 }
 
 TEST(BitmapSheet, APictureLargerThanThePageIsCutAtItsEdges) {
-    const auto bytes = MakeBitmap(BitmapSpec{.width = 650, .height = 490},
+    const auto bytes = MakeBitmap(BitmapShape{.width = 650, .height = 490},
                                   [](int x, int y) { return (x + y) % 256; });
     Page page;
     Palette palette{};
