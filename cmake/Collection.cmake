@@ -20,12 +20,55 @@ function(collection_executable name)
   collection_warnings(${name})
 endfunction()
 
+# Gives TARGET its include root: a folder of its own in the build tree whose one entry, named
+# like the target's source folder, leads to that folder. `#include "<folder>/x.h"` thus resolves
+# only in code that links TARGET, and an include written from the wrong layer fails to compile.
+function(collection_include_root target)
+  get_filename_component(name ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(root ${CMAKE_BINARY_DIR}/include/${target})
+  file(MAKE_DIRECTORY ${root})
+  if(NOT EXISTS ${root}/${name})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${name} SYMBOLIC)
+  endif()
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE ${root})
+  else()
+    target_include_directories(${target} PUBLIC ${root})
+  endif()
+endfunction()
+
+# The platform libraries are found by the folders whose targets use them, so that the rules of
+# every program and the LZH reader configure and build on a machine without them. The targets are
+# global, so that a program's libraries bring them along to whatever links them.
+macro(collection_find_qt)
+  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test GLOBAL)
+endmacro()
+
+macro(collection_find_sdl2)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET GLOBAL sdl2)
+  pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET GLOBAL SDL2_mixer)
+endmacro()
+
+macro(collection_find_fluidsynth)
+  find_package(PkgConfig REQUIRED)
+  # FluidSynth's own CMake package is broken on Debian 12 without the fluidsynth binary package.
+  pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET GLOBAL fluidsynth)
+endmacro()
+
 # A GoogleTest binary. Discovery runs at test time (PRE_TEST) so that it sees the
-# headless environment instead of running at build time without it.
+# headless environment instead of running at build time without it. QT: the test needs a
+# QApplication, which the shared Qt test main (common/qt) provides.
 function(collection_test name)
-  add_executable(${name} ${ARGN})
+  cmake_parse_arguments(PARSE_ARGV 1 arg "QT" "" "")
+  add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
   collection_warnings(${name})
-  target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock)
+  if(arg_QT)
+    target_link_libraries(${name} PRIVATE qt_test_main GTest::gmock)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}

@@ -5,7 +5,7 @@
 
 #include "model/game_state.h"
 #include "render/canvas.h"
-#include "sound/sound_effects.h"
+#include "audio/wav_player.h"
 
 namespace pelta {
 
@@ -20,6 +20,6 @@ void StartSwing(GameState& s, Canvas& canvas);
 
 // One frame of the swing animation (15..18, and 32..34 after a home run); on the contact
 // frame (17) the ball is judged: a hit starts the HitFlight phase, a miss costs 2 lives.
-void SwingStep(GameState& s, Canvas& canvas, SoundEffects& sound);
+void SwingStep(GameState& s, Canvas& canvas, audio::WavPlayer& sound);
 
 }  // namespace pelta

@@ -4,7 +4,7 @@
 #include "model/game_state.h"
 #include "model/random.h"
 #include "render/testing/recording_canvas.h"
-#include "sound/recording_sound_effects.h"
+#include "audio/recording_wav_player.h"
 
 namespace pelta {
 
