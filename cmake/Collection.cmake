@@ -38,23 +38,46 @@ function(collection_include_root target)
   endif()
 endfunction()
 
-# The platform libraries are found by the folders whose targets use them, so that the rules of
-# every program and the LZH reader configure and build on a machine without them. The targets are
-# global, so that a program's libraries bring them along to whatever links them.
-macro(collection_find_qt)
-  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test GLOBAL)
-endmacro()
-
-macro(collection_find_sdl2)
-  find_package(PkgConfig REQUIRED)
-  pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET GLOBAL sdl2)
-  pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET GLOBAL SDL2_mixer)
-endmacro()
-
-macro(collection_find_fluidsynth)
-  find_package(PkgConfig REQUIRED)
-  # FluidSynth's own CMake package is broken on Debian 12 without the fluidsynth binary package.
-  pkg_check_modules(FLUIDSYNTH REQUIRED IMPORTED_TARGET GLOBAL fluidsynth)
+# Finds the platform libraries a folder's targets use (Qt, SDL2 with SDL2_mixer, FluidSynth).
+# Where one is missing the folder is left out, with a note, so that the rules of every program
+# and the LZH reader still configure, build and test on a machine without them. The targets are
+# global, so that a library brings them along to whatever links it.
+macro(collection_platform)
+  set(_collection_missing)
+  foreach(_collection_package IN ITEMS ${ARGN})
+    if(_collection_package STREQUAL "Qt")
+      find_package(Qt6 COMPONENTS Core Gui Widgets Test GLOBAL)
+      if(NOT Qt6_FOUND)
+        list(APPEND _collection_missing Qt6)
+      endif()
+    elseif(_collection_package STREQUAL "SDL2" OR _collection_package STREQUAL "FluidSynth")
+      find_package(PkgConfig)
+      if(NOT PKG_CONFIG_FOUND)
+        list(APPEND _collection_missing pkg-config)
+      elseif(_collection_package STREQUAL "SDL2")
+        pkg_check_modules(SDL2 IMPORTED_TARGET GLOBAL sdl2)
+        pkg_check_modules(SDL2_MIXER IMPORTED_TARGET GLOBAL SDL2_mixer)
+        if(NOT SDL2_FOUND OR NOT SDL2_MIXER_FOUND)
+          list(APPEND _collection_missing SDL2_mixer)
+        endif()
+      else()
+        # FluidSynth's own CMake package is broken on Debian 12 without the fluidsynth binary package.
+        pkg_check_modules(FLUIDSYNTH IMPORTED_TARGET GLOBAL fluidsynth)
+        if(NOT FLUIDSYNTH_FOUND)
+          list(APPEND _collection_missing FluidSynth)
+        endif()
+      endif()
+    else()
+      message(FATAL_ERROR "collection_platform: unknown package ${_collection_package}")
+    endif()
+  endforeach()
+  if(_collection_missing)
+    list(REMOVE_DUPLICATES _collection_missing)
+    list(JOIN _collection_missing ", " _collection_missing)
+    file(RELATIVE_PATH _collection_folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    message(STATUS "Leaving out ${_collection_folder}: ${_collection_missing} not found")
+    return()
+  endif()
 endmacro()
 
 # A GoogleTest binary. Discovery runs at test time (PRE_TEST) so that it sees the
