@@ -9,7 +9,7 @@ namespace audio {
 
 std::unique_ptr<WavPlayer> OpenWavPlayer(Voices voices) {
     if (std::unique_ptr<SdlWavPlayer> sdl = SdlWavPlayer::Open(voices)) return sdl;
-    std::cerr << "No audio device (" << SDL_GetError() << "): sound effects are off.\n";
+    std::cerr << "sound: no audio device; playing silently (" << SDL_GetError() << ")\n";
     return std::make_unique<SilentWavPlayer>();
 }
 
