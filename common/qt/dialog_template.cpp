@@ -13,11 +13,24 @@ int MulDivRounded(int value, int numerator, int denominator) {
 
 }  // namespace
 
-QFont DialogFont() {
+QFont DialogFont(const QString& face, int points) {
+    struct Stand {
+        const char16_t* face;
+        const char* latinName;
+        const char* substitute;
+    };
+    static constexpr Stand kStands[] = {
+        {u"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic"},
+        {u"ＭＳ ゴシック", "MS Gothic", "IPAGothic"},
+    };
+    QStringList families{face};
+    for (const Stand& stand : kStands) {
+        if (face != QString::fromUtf16(stand.face)) continue;
+        families << QString::fromLatin1(stand.latinName) << QString::fromLatin1(stand.substitute);
+    }
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic")});
-    font.setPointSize(9);
+    font.setFamilies(families);
+    font.setPointSize(points);
     return font;
 }
 

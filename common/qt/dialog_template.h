@@ -10,8 +10,9 @@ class QWidget;
 
 namespace qt {
 
-// "ＭＳ Ｐゴシック" 9 pt, or IPAPGothic where that face is missing.
-QFont DialogFont();
+// A face of the Japanese Windows desktop ("ＭＳ Ｐゴシック", "ＭＳ ゴシック") at `points`, or
+// the IPA face drawn to the same metrics where it is missing.
+QFont DialogFont(const QString& face = QStringLiteral("ＭＳ Ｐゴシック"), int points = 9);
 
 class DialogUnits {
 public:
