@@ -9,11 +9,11 @@
 #include <ctime>
 #include <vector>
 
+#include "midi/silent_midi_out.h"
 #include "model/random.h"
 #include "music/bgm_patterns.h"
 #include "music/bgm_player.h"
 #include "synth/fluidsynth_midi_out.h"
-#include "midi/silent_midi_out.h"
 
 namespace {
 

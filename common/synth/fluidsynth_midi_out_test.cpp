@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "midi/silent_midi_out.h"
 #include "synth/fluidsynth_file_player.h"
 #include "synth/fluidsynth_midi_out.h"
 #include "synth/midi_out_factory.h"
-#include "midi/silent_midi_out.h"
 
 namespace midi {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "model/game_state.h"
 #include "audio/wav_player.h"
+#include "model/game_state.h"
 #include "sound/sound_names.h"
 
 namespace pelta {

@@ -3,6 +3,7 @@
 // the menu's game commands and the game-over, ranking and practice sequences. The view calls
 // these from its window thread, one at a time; the game never waits or sleeps.
 
+#include "audio/wav_player.h"
 #include "dialog_api/pelta_dialogs.h"
 #include "game/commands.h"
 #include "game/platform.h"
@@ -11,7 +12,6 @@
 #include "music/background_music.h"
 #include "render/canvas.h"
 #include "render/field_drawing.h"
-#include "audio/wav_player.h"
 #include "sound/sound_names.h"
 
 namespace pelta {

@@ -9,10 +9,10 @@
 #include <ctime>
 
 #include "app/help_window.h"
-#include "synth/midi_out_factory.h"
 #include "dialogs/password_actions.h"
 #include "scores/settings.h"
 #include "sdl_audio/open_wav_player.h"
+#include "synth/midi_out_factory.h"
 
 namespace pelta {
 

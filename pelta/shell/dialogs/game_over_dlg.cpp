@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "qt/dialog_template.h"
 #include "dialogs/password_actions.h"
 #include "password/ranking_password.h"
+#include "qt/dialog_template.h"
 
 namespace pelta {
 namespace {

@@ -6,8 +6,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "qt/dialog_template.h"
 #include "dialogs/password_dlg.h"
+#include "qt/dialog_template.h"
 
 namespace pelta {
 namespace {

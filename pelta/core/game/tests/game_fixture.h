@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "audio/recording_wav_player.h"
 #include "game/pelta_game.h"
 #include "render/testing/recording_canvas.h"
-#include "audio/recording_wav_player.h"
 
 namespace pelta::testing {
 
