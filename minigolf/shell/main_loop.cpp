@@ -63,7 +63,10 @@ std::optional<std::string> RunMainLoop(const LoopParts& parts) {
             continue;
         }
         parts.music.Poll();
-        if (!paused && parts.game.RunFrame(SDL_GetTicks())) parts.display.Show();
+        if (!paused && parts.game.RunFrame(SDL_GetTicks())) {
+            parts.mouse.FrameDone();
+            parts.display.Show();
+        }
         if (parts.game.Failure()) {
             parts.music.Stop();
             return parts.game.Failure();

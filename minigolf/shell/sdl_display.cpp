@@ -12,9 +12,12 @@ bool UseIntegerScale(int outputWidth, int outputHeight) {
 
 std::unique_ptr<SdlDisplay> SdlDisplay::Open(std::string& error) {
     std::unique_ptr<SdlDisplay> display(new SdlDisplay);
-    // The desktop's own mode: the picture is scaled instead of switching the real display.
-    display->window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth,
-                                        kScreenHeight, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    // The desktop's own mode: the picture is scaled instead of switching the real display. The
+    // window is also made as large as the desktop, so that it covers the screen even where no
+    // window manager carries out the full-screen request.
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) desktop = SDL_DisplayMode{0, kScreenWidth, kScreenHeight, 0, nullptr};
+    display->window_ = SDL_CreateWindow(kWindowTitle, 0, 0, desktop.w, desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (display->window_) display->renderer_ = SDL_CreateRenderer(display->window_, -1, 0);
     if (!display->renderer_ || !display->RebuildTexture() ||
         SDL_RenderSetLogicalSize(display->renderer_, kScreenWidth, kScreenHeight) != 0) {

@@ -12,29 +12,14 @@
 #include "minigolf/testing/bitmap_bytes.h"
 #include "minigolf/testing/memory_files.h"
 #include "minigolf/testing/recording_effects.h"
+#include "sdl_events.h"
 
 namespace minigolf {
 namespace {
 
-SDL_Event Key(SDL_Keycode key) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = key;
-    return e;
-}
-
-SDL_Event Typed(Uint32 type) {
-    SDL_Event e{};
-    e.type = type;
-    return e;
-}
-
-SDL_Event Window(Uint8 change) {
-    SDL_Event e{};
-    e.type = SDL_WINDOWEVENT;
-    e.window.event = change;
-    return e;
-}
+using events::Key;
+using events::OfType;
+using events::Window;
 
 TEST(LoopAction, OfTheWindowsEvents) {
     const struct {
@@ -42,17 +27,17 @@ TEST(LoopAction, OfTheWindowsEvents) {
         LoopAction action;
     } cases[] = {
         {Key(SDLK_ESCAPE), LoopAction::kQuit},
-        {Typed(SDL_QUIT), LoopAction::kQuit},
+        {OfType(SDL_QUIT), LoopAction::kQuit},
         {Key(SDLK_q), LoopAction::kNone},
         {Key(SDLK_SPACE), LoopAction::kNone},
-        {Typed(SDL_KEYUP), LoopAction::kNone},
+        {OfType(SDL_KEYUP), LoopAction::kNone},
         {Window(SDL_WINDOWEVENT_FOCUS_LOST), LoopAction::kPause},
         {Window(SDL_WINDOWEVENT_FOCUS_GAINED), LoopAction::kResume},
         {Window(SDL_WINDOWEVENT_EXPOSED), LoopAction::kReshow},
         {Window(SDL_WINDOWEVENT_SIZE_CHANGED), LoopAction::kRefit},
-        {Typed(SDL_RENDER_TARGETS_RESET), LoopAction::kRebuild},
-        {Typed(SDL_RENDER_DEVICE_RESET), LoopAction::kRebuild},
-        {Typed(SDL_MOUSEMOTION), LoopAction::kNone},
+        {OfType(SDL_RENDER_TARGETS_RESET), LoopAction::kRebuild},
+        {OfType(SDL_RENDER_DEVICE_RESET), LoopAction::kRebuild},
+        {OfType(SDL_MOUSEMOTION), LoopAction::kNone},
     };
     for (const auto& c : cases) EXPECT_EQ(ActionOf(c.event), c.action) << "event " << c.event.type;
 }
@@ -98,7 +83,7 @@ TEST_F(Loop, EscapeStopsTheMusicAndEnds) {
 }
 
 TEST_F(Loop, TheDesktopClosingTheWindowEndsTheSameWay) {
-    SDL_Event quit = Typed(SDL_QUIT);
+    SDL_Event quit = OfType(SDL_QUIT);
     ASSERT_EQ(SDL_PushEvent(&quit), 1);
     EXPECT_EQ(Run(), std::nullopt);
     EXPECT_EQ(player.stops, 1);

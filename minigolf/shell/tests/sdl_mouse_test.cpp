@@ -9,41 +9,27 @@
 #include <variant>
 #include <vector>
 
+#include "sdl_events.h"
+
 namespace minigolf {
 namespace {
 
-SDL_Event Motion(int dx, int dy = 0) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.xrel = dx;
-    e.motion.yrel = dy;
-    return e;
-}
-
-SDL_Event Button(Uint32 type, Uint8 button = SDL_BUTTON_LEFT) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.button = button;
-    return e;
-}
-
-SDL_Event Focus(Uint8 change) {
-    SDL_Event e{};
-    e.type = SDL_WINDOWEVENT;
-    e.window.event = change;
-    return e;
-}
+using events::Button;
+using events::Motion;
+using events::Window;
 
 const SDL_Event kDown = Button(SDL_MOUSEBUTTONDOWN);
 const SDL_Event kUp = Button(SDL_MOUSEBUTTONUP);
-const SDL_Event kLost = Focus(SDL_WINDOWEVENT_FOCUS_LOST);
-const SDL_Event kGained = Focus(SDL_WINDOWEVENT_FOCUS_GAINED);
+const SDL_Event kLost = Window(SDL_WINDOWEVENT_FOCUS_LOST);
+const SDL_Event kGained = Window(SDL_WINDOWEVENT_FOCUS_GAINED);
 
 // A reading the game takes, and what it must see.
 struct Reading {
     std::optional<MouseReading> expected;
 };
-using Step = std::variant<SDL_Event, Reading>;
+// The end of a frame.
+struct FrameEnd {};
+using Step = std::variant<SDL_Event, Reading, FrameEnd>;
 
 Reading Reads(std::int32_t dx, std::uint8_t button) { return {MouseReading{dx, button}}; }
 const Reading kFails{std::nullopt};
@@ -61,6 +47,10 @@ TEST_P(MouseEvents, GiveTheReadingsTheGameActsOn) {
     for (const Step& step : GetParam().steps) {
         if (const auto* event = std::get_if<SDL_Event>(&step)) {
             mouse.OnEvent(*event);
+            continue;
+        }
+        if (std::holds_alternative<FrameEnd>(step)) {
+            mouse.FrameDone();
             continue;
         }
         const std::optional<MouseReading> got = mouse.Read();
@@ -81,7 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         MouseCase{"MotionSumsUntilRead", {Motion(4), Motion(4), Motion(-2, 9), Reads(6, 0), Reads(0, 0)}},
         MouseCase{"OnlySidewaysMotionCounts", {Motion(0, 30), Reads(0, 0)}},
         MouseCase{"AHeldButtonActsAtEveryReading", {kDown, Reads(0, 1), Reads(0, 1), kUp, Reads(0, 0)}},
-        MouseCase{"AClickBetweenTwoReadingsIsNotLost", {kDown, Motion(2), kUp, Reads(2, 1), Reads(0, 0)}},
+        MouseCase{"AClickBetweenTwoFramesIsNotLost", {kDown, Motion(2), kUp, Reads(2, 1), Reads(0, 0)}},
+        MouseCase{"AClickNoFrameReadIsForgotten", {kDown, kUp, FrameEnd{}, FrameEnd{}, Reads(0, 0)}},
+        MouseCase{"AHeldButtonOutlastsFrames", {kDown, FrameEnd{}, FrameEnd{}, Reads(0, 1)}},
         MouseCase{"OtherButtonsAreNotTheFirst",
                   {Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE),
                    Reads(0, 0)}},

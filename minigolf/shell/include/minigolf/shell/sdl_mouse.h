@@ -18,15 +18,19 @@ public:
     void OnEvent(const SDL_Event& event);
 
     // The motion since the last reading and the button's level. A press released again before
-    // the reading still counts as down for that reading, so that a quick click between two frames
-    // is not lost; a held button stays down at every reading. Nothing while the window is in the
-    // background, and what moved meanwhile is dropped.
+    // the next frame still counts as down if that frame reads the mouse, so that a click quicker
+    // than a frame is not lost; a held button stays down at every reading. Nothing while the
+    // window is in the background, and what moved meanwhile is dropped.
     std::optional<MouseReading> Read() override;
+
+    // Called after every frame: a quick click that frame did not read is forgotten, so that a
+    // click during a phase that ignores the button does not act later.
+    void FrameDone() { pressedSinceFrame_ = false; }
 
 private:
     std::int64_t dx_ = 0;
     bool down_ = false;
-    bool pressedSinceReading_ = false;
+    bool pressedSinceFrame_ = false;
     bool focused_ = true;
 };
 
