@@ -137,9 +137,9 @@ constexpr int ParseNoteName(std::string_view name) {
 }
 
 // Further apart than the player's random spread of -20..+19, so accents and ghost notes stay audible.
-constexpr int kBassVelocity = 92;
-constexpr int kBassAccent = 118;
-constexpr int kBassSoft = 64;
+constexpr int kBassVelocity = 100;
+constexpr int kBassAccent = 126;
+constexpr int kBassSoft = 72;
 
 template <std::size_t Capacity>
 constexpr BarEvents<Capacity> ParseBassBar(std::string_view text) {
@@ -196,9 +196,9 @@ constexpr const Voicing& FindVoicing(std::string_view name) {
 
 // Loud, normal and soft strikes lie further apart than the player's random spread of -15..+14,
 // so accents stay audible; the top note sings a little above the rest of the chord.
-constexpr int kChordAccent = 110;
-constexpr int kChordVelocity = 88;
-constexpr int kChordSoft = 66;
+constexpr int kChordAccent = 104;
+constexpr int kChordVelocity = 82;
+constexpr int kChordSoft = 60;
 constexpr int ChordVelocity(char level, bool top) {
     int base = level == 'X' ? kChordAccent : level == 'x' ? kChordVelocity : kChordSoft;
     return top ? base + 4 : base;

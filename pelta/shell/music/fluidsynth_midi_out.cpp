@@ -13,9 +13,9 @@
 namespace pelta {
 namespace {
 
-// Music under the sound effects: about -28 dBFS RMS with TimGM6mb (the quieter SoundFont),
+// Music under the sound effects: about -29 dBFS RMS with TimGM6mb (the quieter SoundFont),
 // peaks below -3 dBFS even with the louder FluidR3.
-constexpr double kGain = 0.3;
+constexpr double kGain = 0.34;
 // 2 periods of 512 frames: about 12 ms per period, 23 ms of buffering in all.
 constexpr int kPeriodFrames = 512;
 constexpr int kPeriods = 2;
