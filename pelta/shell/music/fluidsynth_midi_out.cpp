@@ -46,7 +46,8 @@ constexpr KitLevel kKitLevels[] = {{8, 5.0}, {16, 2.4}, {24, 2.6}, {25, 2.3}};
 // Channel volume that brings `kit` to the standard kit's level; volume acts as 40 log10(v / 127) dB.
 int KitVolume(int kit) {
     for (const KitLevel& level : kKitLevels)
-        if (level.program == kit) return static_cast<int>(std::lround(kDefaultVolume * std::pow(10.0, -level.decibels / 40)));
+        if (level.program == kit)
+            return static_cast<int>(std::lround(kDefaultVolume * std::pow(10.0, -level.decibels / 40)));
     return kDefaultVolume;
 }
 
@@ -55,8 +56,10 @@ int KitVolume(int kit) {
 int AvailableKit(int wanted, const std::vector<int>& kits) {
     if (kits.empty() || std::find(kits.begin(), kits.end(), wanted) != kits.end()) return wanted;
     int best = kStandardKit;
-    for (int kit : kits)
-        if (kit != kStandardKit && (best == kStandardKit || std::abs(kit - wanted) < std::abs(best - wanted))) best = kit;
+    for (int kit : kits) {
+        bool nearer = best == kStandardKit || std::abs(kit - wanted) < std::abs(best - wanted);
+        if (kit != kStandardKit && nearer) best = kit;
+    }
     return best;
 }
 
