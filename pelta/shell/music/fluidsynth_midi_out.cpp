@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <span>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace pelta {
@@ -35,17 +38,34 @@ constexpr int kPanReach = 24;
 // room without blurring the drums' and chords' attacks.
 constexpr int kLargestReverbSend = 40;
 
-// How much louder each kit plays than the standard kit, measured with the packaged TimGM6mb (the
-// quieter SoundFont, which sets the levels) playing every drum pattern once, dry.
+// How much louder each kit plays than the standard kit, measured for the SoundFonts the music
+// is played with by sounding every drum pattern once on each kit, dry. Other SoundFonts play
+// their kits as they come.
 struct KitLevel {
     int program;
     double decibels;
 };
-constexpr KitLevel kKitLevels[] = {{8, 5.0}, {16, 2.4}, {24, 2.6}, {25, 2.3}};
+struct SoundFontKitLevels {
+    std::string_view stem;  // the SoundFont's file name without its extension
+    std::span<const KitLevel> levels;
+};
+constexpr KitLevel kTimGm6mbKits[] = {{8, 5.0}, {16, 2.4}, {24, 2.6}, {25, 2.3}};
+constexpr KitLevel kFluidR3Kits[] = {{1, 0.6}, {8, 1.7}, {16, 4.9}, {24, 3.5}, {25, 9.8}, {32, 2.5}};
+constexpr SoundFontKitLevels kKitLevels[] = {{"TimGM6mb", kTimGm6mbKits}, {"FluidR3_GM", kFluidR3Kits}};
+
+// The kit levels for the SoundFont at `path`, which may be a link such as default-GM.sf2.
+std::span<const KitLevel> KitLevelsFor(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path file = std::filesystem::canonical(path, error);
+    if (error) file = path;
+    for (const SoundFontKitLevels& font : kKitLevels)
+        if (file.stem() == font.stem) return font.levels;
+    return {};
+}
 
 // Channel volume that brings `kit` to the standard kit's level; volume acts as 40 log10(v / 127) dB.
-int KitVolume(int kit) {
-    for (const KitLevel& level : kKitLevels)
+int KitVolume(int kit, std::span<const KitLevel> levels) {
+    for (const KitLevel& level : levels)
         if (level.program == kit)
             return static_cast<int>(std::lround(kDefaultVolume * std::pow(10.0, -level.decibels / 40)));
     return kDefaultVolume;
@@ -102,6 +122,7 @@ struct FluidSynthMidiOut::Synth {
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr;
     std::vector<int> drumKits;
+    std::span<const KitLevel> kitLevels;
 
     ~Synth() {
         if (driver) delete_fluid_audio_driver(driver);
@@ -153,6 +174,7 @@ std::unique_ptr<FluidSynthMidiOut> FluidSynthMidiOut::Create(const std::string& 
         return nullptr;
     }
     synth->drumKits = DrumKits(synth->synth, soundFontId);
+    synth->kitLevels = KitLevelsFor(soundFont);
     return std::unique_ptr<FluidSynthMidiOut>(new FluidSynthMidiOut(std::move(synth)));
 }
 
@@ -199,7 +221,7 @@ void FluidSynthMidiOut::ProgramChange(int channel, int program) {
     }
     int kit = AvailableKit(program, synth_->drumKits);
     fluid_synth_program_change(synth_->synth, channel, kit);
-    fluid_synth_cc(synth_->synth, channel, kVolumeController, KitVolume(kit));
+    fluid_synth_cc(synth_->synth, channel, kVolumeController, KitVolume(kit, synth_->kitLevels));
 }
 
 void FluidSynthMidiOut::SendLong(std::span<const std::uint8_t> bytes) {
