@@ -4,10 +4,8 @@
 # afterwards unless a problem was found.
 # Usage: scripts/fuzz.sh FUZZER SECONDS [SEED_FILE...]
 set -euo pipefail
-if [ $# -lt 2 ]; then
-  echo "usage: scripts/fuzz.sh FUZZER SECONDS [SEED_FILE...]" >&2
-  exit 2
-fi
+. "$(dirname "$0")/usage.sh"
+check_arguments "FUZZER SECONDS [SEED_FILE...]" 2 1000 "$@"
 fuzzer=$(realpath "$1")
 seconds=$2
 shift 2
