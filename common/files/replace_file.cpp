@@ -67,8 +67,11 @@ mode_t ModeFor(const fs::path& path) {
     return 0666 & ~mask;
 }
 
-// Folder-level refusals, after which writing the existing file itself may still work.
-bool FolderRefused(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+// A refusal by the folder, with the file itself there to be written in place instead.
+bool CanWriteInPlace(int error, const fs::path& path) {
+    std::error_code ec;
+    return (error == EACCES || error == EPERM || error == EROFS) && fs::exists(path, ec);
+}
 
 // Closes `fd`; returns `error`, or the error of the close when there was none before.
 int Close(int fd, int error) {
@@ -104,7 +107,7 @@ WriteResult ReplaceFile(const fs::path& requested, std::string_view bytes, const
     int fd = steps.createTemporary(pattern);
     if (fd < 0) {
         int error = errno;
-        if (FolderRefused(error) && fs::exists(path)) return WriteInPlace(path, bytes);
+        if (CanWriteInPlace(error, path)) return WriteInPlace(path, bytes);
         return Failure(Describe("cannot create a file beside", path, error));
     }
     const fs::path temp = pattern;
@@ -112,12 +115,12 @@ WriteResult ReplaceFile(const fs::path& requested, std::string_view bytes, const
     if (::fchmod(fd, ModeFor(path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
     if ((error = Close(fd, error)) != 0) {
         ::unlink(temp.c_str());
-        return Failure(Describe("cannot write", temp, error));
+        return Failure(Describe("cannot write", path, error));
     }
     if (steps.rename(temp, path) != 0) {
         error = errno;
         ::unlink(temp.c_str());
-        if (FolderRefused(error) && fs::exists(path)) return WriteInPlace(path, bytes);
+        if (CanWriteInPlace(error, path)) return WriteInPlace(path, bytes);
         return Failure(Describe("cannot replace", path, error));
     }
     SyncDirectoryOf(path);
