@@ -49,8 +49,16 @@ protected:
             if (!dialog || !dialog->isVisible()) return;
             seen->append(dialog->windowTitle());
             if (auto* edit = dialog->findChild<QLineEdit*>(); edit && !edit->isReadOnly()) edit->setText(name);
+            QPushButton* ok = nullptr;
             for (QPushButton* button : dialog->findChildren<QPushButton*>())
-                if (button->text() == "OK") button->click();
+                if (button->text() == "OK") ok = button;
+            if (ok) {
+                ok->click();
+            } else {
+                // Closed all the same, so that the test fails instead of waiting for ever.
+                ADD_FAILURE() << "no OK button in " << dialog->windowTitle().toStdString();
+                dialog->done(QDialog::Rejected);
+            }
         });
         watcher->start();
         watchers_.push_back(std::move(watcher));
