@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,14 +59,21 @@ void SyncDirectoryOf(const fs::path& path) {
     ::close(fd);
 }
 
+// The process's umask, read without setting it: setting it, even for a moment, would change the
+// mode of files other threads create meanwhile.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    }
+    return 022;  // the usual umask, where the kernel does not say
+}
+
 // The permission bits the new file should carry: the old file's, or what creating it would give.
 mode_t ModeFor(const fs::path& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
-    // umask can only be read by setting it; the program sets it nowhere else.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~CurrentUmask();
 }
 
 // A refusal by the folder, with the file itself there to be written in place instead.
