@@ -30,14 +30,15 @@ std::optional<Recording> ParseRecording(std::string_view text, std::string& erro
     };
     while (std::getline(in, line)) {
         ++lineNumber;
+        // The name is the rest of its line, '#' included: a player may type one.
+        if (line.rfind("name ", 0) == 0) {
+            recording.name = line.substr(5);
+            continue;
+        }
         if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
         std::istringstream words(line);
         std::string first;
         if (!(words >> first)) continue;
-        if (first == "name") {
-            std::getline(words >> std::ws, recording.name);
-            continue;
-        }
         std::string rest;
         if (first == "seed" || first == "frames") {
             long long value = -1;

@@ -4,7 +4,7 @@
 //
 // Text form, one item a line ('#' starts a comment):
 //   seed 12345
-//   name ﾀﾛｳ
+//   name ﾀﾛｳ             (the rest of the line, '#' included)
 //   frames 4000          (how many frames the replay runs)
 //   0 command 32777      (before frame 0: the menu command with that identifier)
 //   40 key               (before frame 40: the key)

@@ -6,7 +6,7 @@ namespace pelta {
 namespace {
 
 TEST(Recording, TextRoundTrips) {
-    const Recording recording{4242, "ﾀﾛｳ", 900,
+    const Recording recording{4242, "ﾀﾛｳ #1", 900,
                               {{0, InputEvent::Kind::Command, Command::LevelTrick},
                                {40, InputEvent::Kind::Key, {}},
                                {40, InputEvent::Kind::Key, {}},
