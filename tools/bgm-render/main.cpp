@@ -18,7 +18,7 @@
 #include "music/bgm_patterns.h"
 #include "music/bgm_player.h"
 #include "music/fluidsynth_midi_out.h"
-#include "wav_writer.h"
+#include "files/wav_writer.h"
 
 namespace {
 
@@ -100,8 +100,8 @@ int main(int argc, char** argv) {
                 "%d voices left %.0f s after Stop\n",
                 20 * std::log10(std::max(levels.peak, 1) / 32768.0), levels.clipped, levels.longestSilence,
                 synth->ActiveVoices(), kTailSeconds);
-    if (!bgm_render::WriteWav(outPath, audio, 2, pelta::kSynthSampleRate)) {
-        std::fprintf(stderr, "cannot write %s\n", outPath.c_str());
+    if (const files::WriteResult written = files::WriteWav(outPath, {2, pelta::kSynthSampleRate, 16}, audio); !written) {
+        std::fprintf(stderr, "%s\n", written.error.c_str());
         return 1;
     }
     return 0;
