@@ -13,8 +13,6 @@ namespace {
 constexpr int kGrassLevel = 13;
 constexpr int kWoodLevel = 10;
 
-using Shape = std::function<bool(int x, int y)>;
-
 // The felt: mostly one shade with a sparse speckle a step lighter or darker.
 std::uint8_t Grass(int x, int y, int lift = 0) {
     const double n = Noise(x, y, 1);
@@ -32,39 +30,53 @@ IndexedImage GrassTile(int lift) {
     return tile;
 }
 
+// A wall is a stone block faced with a wooden bumper rail on the side the ball comes from
+// (the side whose reflection table turns it back). Each wall tile says, for any pixel
+// including a little beyond its edges, whether it is the felt in front of the rail, the rail,
+// or the stone behind it; neighbours along the wall continue it without a seam.
+enum class Part { Felt, Rail, Stone };
+using Layout = std::function<Part(int x, int y)>;
+
 enum class Grain { Across, Down, Rising, Falling };
 
-// Pixels beyond the tile continue the tile's edge, so a wall runs on into its neighbour without
-// a seam.
-bool SolidAt(const Shape& solid, int x, int y) {
-    return solid(std::clamp(x, 0, kTileSize - 1), std::clamp(y, 0, kTileSize - 1));
+// The stone: 8-pixel blocks in mortar, each block a little lighter or darker.
+std::uint8_t Stone(int x, int y) {
+    const int bx = (x + 32) / 8;
+    const int by = (y + 32) / 8;
+    if ((x + 32) % 8 == 7 || (y + 32) % 8 == 7) {
+        return Ink(Ramp::Stone, 2);
+    }
+    const int tone = static_cast<int>(Noise(bx, by, 9) * 3);
+    const bool lit = (x + 32) % 8 == 0 || (y + 32) % 8 == 0;
+    return Ink(Ramp::Stone, 4 + tone + (lit ? 1 : 0));
 }
 
-// A wooden rail seen from above with the light from the top left: a bright edge where it faces
-// up or left, a dark side where it faces down or right, and its shadow on the grass beyond.
-IndexedImage WallTile(const Shape& solid, Grain grain) {
+// Lit from the top left: rails are bright where they face up or left and dark where they face
+// down or right, and throw a short shadow down and right.
+IndexedImage WallTile(const Layout& part, Grain grain) {
     IndexedImage tile(kTileSize, kTileSize);
+    const auto rail = [&part](int x, int y) { return part(x, y) == Part::Rail; };
     for (int y = 0; y < kTileSize; ++y) {
         for (int x = 0; x < kTileSize; ++x) {
-            if (!solid(x, y)) {
-                const bool shaded = SolidAt(solid, x - 1, y - 1) || SolidAt(solid, x - 2, y - 2) ||
-                                    SolidAt(solid, x, y - 1) || SolidAt(solid, x, y - 2) ||
-                                    SolidAt(solid, x - 1, y) || SolidAt(solid, x - 2, y);
-                tile.Set(x, y, shaded ? Ink(Ramp::Grass, kGrassLevel - 6) : Grass(x, y));
+            if (!rail(x, y)) {
+                const bool shaded = rail(x - 1, y - 1) || rail(x - 2, y - 2) || rail(x, y - 1) ||
+                                    rail(x, y - 2) || rail(x - 1, y) || rail(x - 2, y);
+                if (part(x, y) == Part::Felt) {
+                    tile.Set(x, y, shaded ? Ink(Ramp::Grass, kGrassLevel - 6) : Grass(x, y));
+                } else {
+                    tile.Set(x, y, shaded ? Ink(Ramp::Stone, 1) : Stone(x, y));
+                }
                 continue;
             }
             const int along = grain == Grain::Across ? y : grain == Grain::Down ? x
                               : grain == Grain::Rising ? x + y : x - y + 16;
             const double streak = Noise(along, 0, 7);
             int level = kWoodLevel + (streak < 0.3 ? -1 : streak > 0.8 ? 1 : 0);
-            if (Noise(x, y, 3) < 0.04) {
-                level -= 2;  // a knot
-            }
-            if (!SolidAt(solid, x, y - 1) || !SolidAt(solid, x - 1, y) || !SolidAt(solid, x - 1, y - 1)) {
+            if (!rail(x, y - 1) || !rail(x - 1, y) || !rail(x - 1, y - 1)) {
                 level = 14;
-            } else if (!SolidAt(solid, x, y + 1) || !SolidAt(solid, x + 1, y) || !SolidAt(solid, x + 1, y + 1)) {
+            } else if (!rail(x, y + 1) || !rail(x + 1, y) || !rail(x + 1, y + 1)) {
                 level = 3;
-            } else if (!SolidAt(solid, x, y + 2) || !SolidAt(solid, x + 2, y) || !SolidAt(solid, x + 2, y + 2)) {
+            } else if (!rail(x, y + 2) || !rail(x + 2, y) || !rail(x + 2, y + 2)) {
                 level = 6;
             }
             tile.Set(x, y, Ink(Ramp::Wood, level));
@@ -73,17 +85,39 @@ IndexedImage WallTile(const Shape& solid, Grain grain) {
     return tile;
 }
 
-// Distances along the diagonals from each corner, for the walls that leave one quarter open.
-int FromTopLeft(int x, int y) { return x + y; }
-int FromTopRight(int x, int y) { return (kTileSize - 1 - x) + y; }
-int FromBottomLeft(int x, int y) { return x + (kTileSize - 1 - y); }
-int FromBottomRight(int x, int y) { return (kTileSize - 1 - x) + (kTileSize - 1 - y); }
+// A straight wall: the rail fills the half of the tile on the ball's side.
+Layout Straight(bool horizontal, bool ballBefore) {
+    return [horizontal, ballBefore](int x, int y) {
+        const int across = horizontal ? y : x;
+        if (ballBefore) {
+            return across < 0 ? Part::Felt : across < 8 ? Part::Rail : Part::Stone;
+        }
+        return across >= kTileSize ? Part::Felt : across >= 8 ? Part::Rail : Part::Stone;
+    };
+}
 
-// The open quarter is cut off along its diagonal, so the wall's face shows where a ball turns.
-constexpr int kChamfer = 7;
-// Walls that turn the ball on the side away from their open quarter show that face as a smaller
-// cut on the opposite corner.
-constexpr int kBackChamfer = 4;
+// Flips a layout drawn for the top-left corner to the corner (`right`, `bottom`).
+Layout Mirrored(bool right, bool bottom, const Layout& layout) {
+    return [=](int x, int y) {
+        return layout(right ? kTileSize - 1 - x : x, bottom ? kTileSize - 1 - y : y);
+    };
+}
+
+// A diagonal wall across the tile with the ball on the top left: the rail runs from corner to
+// corner, so a chain of these along a diagonal makes one straight wall, and the tile's other
+// half is rail too, so that two chains back to back make one thick rail.
+Part DiagonalFacingTopLeft(int x, int y) {
+    return x + y < kTileSize - 1 ? Part::Felt : Part::Rail;
+}
+
+// The corner of a block whose faces are the right and bottom edges, with the ball beyond them:
+// the rail turns the corner in the bottom-right quarter.
+Part CornerFacingBottomRight(int x, int y) {
+    if (x >= kTileSize || y >= kTileSize) {
+        return (x >= 8 && y >= 8) ? Part::Felt : Part::Stone;
+    }
+    return (x >= 8 && y >= 8) ? Part::Rail : Part::Stone;
+}
 
 IndexedImage SandTile() {
     IndexedImage tile(kTileSize, kTileSize);
@@ -333,30 +367,18 @@ IndexedImage StarTile() {
 IndexedImage CourseTile(int code) {
     switch (code) {
         case 0: return GrassTile(0);
-        case 1: return WallTile([](int, int y) { return y < 8; }, Grain::Across);
-        case 2: return WallTile([](int, int y) { return y >= 8; }, Grain::Across);
-        case 3: return WallTile([](int x, int) { return x >= 8; }, Grain::Down);
-        case 4: return WallTile([](int x, int) { return x < 8; }, Grain::Down);
-        case 5: return WallTile([](int x, int y) { return FromTopLeft(x, y) >= kChamfer; }, Grain::Rising);
-        case 6: return WallTile([](int x, int y) { return FromTopRight(x, y) >= kChamfer; }, Grain::Falling);
-        case 7: return WallTile([](int x, int y) { return FromBottomLeft(x, y) >= kChamfer; }, Grain::Falling);
-        case 8: return WallTile([](int x, int y) { return FromBottomRight(x, y) >= kChamfer; }, Grain::Rising);
-        case 9:
-            return WallTile([](int x, int y) {
-                return FromTopLeft(x, y) >= kChamfer && FromBottomRight(x, y) >= kBackChamfer;
-            }, Grain::Rising);
-        case 10:
-            return WallTile([](int x, int y) {
-                return FromTopRight(x, y) >= kChamfer && FromBottomLeft(x, y) >= kBackChamfer;
-            }, Grain::Falling);
-        case 11:
-            return WallTile([](int x, int y) {
-                return FromBottomLeft(x, y) >= kChamfer && FromTopRight(x, y) >= kBackChamfer;
-            }, Grain::Falling);
-        case 12:
-            return WallTile([](int x, int y) {
-                return FromBottomRight(x, y) >= kChamfer && FromTopLeft(x, y) >= kBackChamfer;
-            }, Grain::Rising);
+        case 1: return WallTile(Straight(true, true), Grain::Across);
+        case 2: return WallTile(Straight(true, false), Grain::Across);
+        case 3: return WallTile(Straight(false, false), Grain::Down);
+        case 4: return WallTile(Straight(false, true), Grain::Down);
+        case 5: return WallTile(DiagonalFacingTopLeft, Grain::Rising);
+        case 6: return WallTile(Mirrored(true, false, DiagonalFacingTopLeft), Grain::Falling);
+        case 7: return WallTile(Mirrored(false, true, DiagonalFacingTopLeft), Grain::Falling);
+        case 8: return WallTile(Mirrored(true, true, DiagonalFacingTopLeft), Grain::Rising);
+        case 9: return WallTile(CornerFacingBottomRight, Grain::Rising);
+        case 10: return WallTile(Mirrored(true, false, CornerFacingBottomRight), Grain::Falling);
+        case 11: return WallTile(Mirrored(false, true, CornerFacingBottomRight), Grain::Falling);
+        case 12: return WallTile(Mirrored(true, true, CornerFacingBottomRight), Grain::Rising);
         case 13: return SandTile();
         case 14: return GrassTile(2);
         case 15: return CupTile();
