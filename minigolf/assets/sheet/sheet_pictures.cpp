@@ -165,7 +165,7 @@ void PaintStrokeLabel(IndexedImage& sheet) {
     PaintInk(sheet, ball, icon.x, icon.y, {Ramp::Grey, 15, 10, kBlack, 1, Ink(Ramp::Grey, 3), 2});
     const int right = kStrokeLabelDigits.x + kStrokeLabelDigits.w;
     PaintText(sheet, "SHOT", {kStrokeLabel.x + right, kStrokeLabel.y, kStrokeLabel.w - right, kStrokeLabel.h},
-              {2.0, 4.2, 3.2, 1.1}, Banner(Ramp::Gold));
+              {1.9, 4.2, 3.0, 1.6}, Banner(Ramp::Gold));
 }
 
 // The trough the power gauge grows in, with a tick per power step and its name above.
@@ -237,7 +237,7 @@ void PaintResultWords(IndexedImage& sheet) {
                           Ramp::Violet, Ramp::Violet, Ramp::Violet, Ramp::Stone, Ramp::Red};
     for (std::size_t w = 0; w < kResultWords.size(); ++w) {
         const ResultWord& word = kResultWords[w];
-        const Pen pen = FitPen(word.text, word.place.w, {5.0, 4.3, 4.2, 1.0});
+        const Pen pen = FitPen(word.text, word.place.w, {5.0, 4.3, 4.2, 1.5});
         PaintText(sheet, word.text, word.place, pen, Banner(ramps[w]));
     }
 }
