@@ -89,7 +89,7 @@ bool ParseCourse(std::string_view text, Course& course, std::string& error) {
         }
     }
     if (!havePar || !haveStart) {
-        return fail("\"par\" and \"start\" must come before \"map\"");
+        return fail(std::string("no \"") + (havePar ? "start" : "par") + "\" line before the map");
     }
     for (int row = 0; row < kRows; ++row) {
         if (!std::getline(in, line)) {

@@ -65,7 +65,8 @@ TEST(CourseText, RefusesMalformedCourses) {
         const char* says;
     };
     const Case cases[] = {
-        {"no par", Box("start 100 200\n"), "\"par\" and \"start\""},
+        {"no par", Box("start 100 200\n"), "no \"par\" line"},
+        {"no start", Box("par 3\n"), "no \"start\" line"},
         {"par of zero", Box("par 0\nstart 100 200\n"), "\"par\" wants"},
         {"par with words after it", Box("par 3 strokes\nstart 100 200\n"), "\"par\" wants"},
         {"start with one number", Box("par 3\nstart 100\n"), "\"start\" wants"},

@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "course_text.h"
-#include "files/replace_file.h"
+#include "generated_file.h"
 
 namespace {
 
@@ -39,27 +40,22 @@ int main(int argc, char** argv) {
         PrintUsage(stderr);
         return 2;
     }
-    std::ifstream in(args[0], std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "minigolf_course_tool: cannot read %s\n", args[0].c_str());
-        return 1;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    minigolf::courses::Course course;
-    std::string error;
-    if (!minigolf::courses::ParseCourse(text.str(), course, error)) {
-        std::fprintf(stderr, "%s: %s\n", args[0].c_str(), error.c_str());
-        return 1;
-    }
-    const std::string bytes = minigolf::courses::EncodeCourse(course);
-    if (const std::string hazard = minigolf::courses::TextModeHazard(bytes); !hazard.empty()) {
-        std::fprintf(stderr, "%s: %s\n", args[0].c_str(), hazard.c_str());
-        return 1;
-    }
-    if (const files::WriteResult result = files::ReplaceFile(args[1], bytes); !result) {
-        std::fprintf(stderr, "minigolf_course_tool: %s\n", result.error.c_str());
-        return 1;
-    }
-    return 0;
+    return minigolf::WriteGeneratedFile("minigolf_course_tool", args[1], [&args] {
+        std::ifstream in(args[0], std::ios::binary);
+        if (!in) {
+            throw std::runtime_error("cannot read " + args[0]);
+        }
+        std::ostringstream text;
+        text << in.rdbuf();
+        minigolf::courses::Course course;
+        std::string error;
+        if (!minigolf::courses::ParseCourse(text.str(), course, error)) {
+            throw std::runtime_error(args[0] + ": " + error);
+        }
+        std::string bytes = minigolf::courses::EncodeCourse(course);
+        if (const std::string hazard = minigolf::courses::TextModeHazard(bytes); !hazard.empty()) {
+            throw std::runtime_error(args[0] + ": " + hazard);
+        }
+        return bytes;
+    });
 }

@@ -1,27 +1,19 @@
 // Writes the mini-golf background music, "music1.mid", to the given path.
 
-#include <cstdio>
-#include <exception>
+#include <optional>
+#include <string>
 
-#include "files/replace_file.h"
+#include "generated_file.h"
 #include "smf.h"
 #include "tune.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.mid\n", argv[0]);
-        return 2;
+    int status = 0;
+    const std::optional<std::string> output = minigolf::OutputPath(
+        argc, argv, "OUTPUT.mid\nWrites the mini-golf background tune as a Standard MIDI File.\n", status);
+    if (!output) {
+        return status;
     }
-    try {
-        const files::WriteResult result =
-            files::ReplaceFile(argv[1], minigolf::music::EncodeSmf(minigolf::music::ArrangeTune()));
-        if (!result) {
-            std::fprintf(stderr, "%s: %s\n", argv[0], result.error.c_str());
-            return 1;
-        }
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s: %s\n", argv[0], e.what());
-        return 1;
-    }
-    return 0;
+    return minigolf::WriteGeneratedFile(argv[0], *output,
+                                        [] { return minigolf::music::EncodeSmf(minigolf::music::ArrangeTune()); });
 }

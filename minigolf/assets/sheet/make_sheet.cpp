@@ -1,29 +1,22 @@
 // Paints the mini-golf sprite sheet and writes it as an 8-bit bitmap with its colour table.
 
-#include <cstdio>
-#include <exception>
+#include <optional>
+#include <string>
 
 #include "files/bmp_writer.h"
+#include "generated_file.h"
 #include "palette.h"
 #include "sheet_pictures.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.bmp\n", argv[0]);
-        return 2;
+    int status = 0;
+    const std::optional<std::string> output = minigolf::OutputPath(
+        argc, argv, "OUTPUT.bmp\nPaints the mini-golf sprite sheet as an 8-bit bitmap.\n", status);
+    if (!output) {
+        return status;
     }
-    try {
+    return minigolf::WriteGeneratedFile(argv[0], *output, [] {
         const minigolf::sheet::IndexedImage sheet = minigolf::sheet::PaintSheet();
-        const files::PalettedImage image{sheet.Width(), sheet.Height(), minigolf::sheet::SheetPalette(),
-                                         sheet.Pixels()};
-        const files::WriteResult result = files::WriteBmp(argv[1], image, 8);
-        if (!result) {
-            std::fprintf(stderr, "%s: %s\n", argv[0], result.error.c_str());
-            return 1;
-        }
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s: %s\n", argv[0], e.what());
-        return 1;
-    }
-    return 0;
+        return files::EncodeBmp({sheet.Width(), sheet.Height(), minigolf::sheet::SheetPalette(), sheet.Pixels()}, 8);
+    });
 }

@@ -1,26 +1,28 @@
 // Synthesises the mini-golf sound effects into FOLDER as NAME.wav, in the game's resource layout.
 
-#include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "effects.h"
-#include "files/replace_file.h"
+#include "generated_file.h"
 #include "wave_resource.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 2;
+    int status = 0;
+    const std::optional<std::string> folder = minigolf::OutputPath(
+        argc, argv, "FOLDER\nSynthesises the mini-golf sound effects into FOLDER as NAME.wav.\n", status);
+    if (!folder) {
+        return status;
     }
     for (std::string_view name : minigolf::sounds::kEffectNames) {
-        const auto path = std::filesystem::path(argv[1]) / (std::string(name) + ".wav");
-        const files::WriteResult result =
-            files::ReplaceFile(path, minigolf::sounds::EncodeWaveResource(minigolf::sounds::MakeEffect(name)));
-        if (!result) {
-            std::fprintf(stderr, "%s: %s\n", argv[0], result.error.c_str());
-            return 1;
+        const auto path = std::filesystem::path(*folder) / (std::string(name) + ".wav");
+        status = minigolf::WriteGeneratedFile(argv[0], path, [name] {
+            return minigolf::sounds::EncodeWaveResource(minigolf::sounds::MakeEffect(name));
+        });
+        if (status != 0) {
+            break;
         }
     }
-    return 0;
+    return status;
 }
