@@ -18,10 +18,12 @@ const QRgb kKeyColour = qRgb(255, 0, 255);
 
 void PrintUsage(std::FILE* to) {
     std::fprintf(to,
-                 "usage: minigolf_sheet_preview [--scale N] [--course FILE] [--crop X,Y,W,H] SHEET.bmp OUT.png\n"
+                 "usage: minigolf_sheet_preview [--scale N] [--course FILE [--hole N]] [--crop X,Y,W,H]\n"
+                 "                              SHEET.bmp OUT.png\n"
                  "Writes the sprite sheet, or with --course the hole of that course file drawn\n"
                  "from the sheet's tiles under the status panel, enlarged N times (default 2);\n"
-                 "--crop keeps only that rectangle of the unenlarged picture.\n");
+                 "--hole adds the hole-start banner for hole N with the course's par; --crop\n"
+                 "keeps only that rectangle of the unenlarged picture.\n");
 }
 
 // Copies a sheet rectangle onto the picture, leaving out the key colour as the game does.
@@ -36,7 +38,25 @@ void DrawKeyed(QImage& picture, const QImage& sheet, QRect from, QPoint to) {
     }
 }
 
-bool DrawCourse(QImage& picture, const QImage& sheet, const QString& path) {
+// What the game shows as a hole starts: "HOLE" and its number, the par word and number, and the
+// status panel's digits.
+void DrawHoleStart(QImage& picture, const QImage& sheet, int hole, int par) {
+    const auto large = [&](int digit, int x, int y) { DrawKeyed(picture, sheet, QRect(112 + 32 * digit, 64, 32, 48), QPoint(x, y)); };
+    const auto small = [&](int digit, int x, int y) { DrawKeyed(picture, sheet, QRect(32 + 32 * digit, 16, 32, 32), QPoint(x, y)); };
+    small(hole / 10 % 10, 64, 432);
+    small(hole % 10, 96, 432);
+    small(0, 246, 432);
+    small(0, 278, 432);
+    small(0, 400, 432);
+    small(1, 432, 432);
+    DrawKeyed(picture, sheet, QRect(0, 64, 112, 48), QPoint(200, 100));
+    large(hole / 10 % 10, 328, 100);
+    large(hole % 10, 360, 100);
+    large(par % 10, 310, 180);
+    DrawKeyed(picture, sheet, QRect(110, 192, 80, 40), QPoint(230, 184));
+}
+
+bool DrawCourse(QImage& picture, const QImage& sheet, const QString& path, int hole) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
@@ -56,7 +76,13 @@ bool DrawCourse(QImage& picture, const QImage& sheet, const QString& path) {
     DrawKeyed(picture, sheet, QRect(352, 16, 180, 32), QPoint(0, 370));
     DrawKeyed(picture, sheet, QRect(0, 48, 96, 16), QPoint(8, 380));
     DrawKeyed(picture, sheet, QRect(0, 112, 640, 80), QPoint(0, 400));
-    DrawKeyed(picture, sheet, QRect(0, 32, 16, 16), QPoint(static_cast<int>(start[0]), static_cast<int>(start[1])));
+    if (hole > 0) {
+        std::int32_t par = 0;
+        std::memcpy(&par, bytes.constData() + 2400, sizeof par);
+        DrawHoleStart(picture, sheet, hole, par);
+    } else {
+        DrawKeyed(picture, sheet, QRect(0, 32, 16, 16), QPoint(static_cast<int>(start[0]), static_cast<int>(start[1])));
+    }
     return true;
 }
 
@@ -64,6 +90,7 @@ bool DrawCourse(QImage& picture, const QImage& sheet, const QString& path) {
 
 int main(int argc, char** argv) {
     int scale = 2;
+    int hole = 0;
     QString course;
     QRect crop;
     QStringList paths;
@@ -76,6 +103,8 @@ int main(int argc, char** argv) {
             scale = std::atoi(argv[++i]);
         } else if (arg == "--course" && i + 1 < argc) {
             course = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == "--hole" && i + 1 < argc) {
+            hole = std::atoi(argv[++i]);
         } else if (arg == "--crop" && i + 1 < argc) {
             int x = 0, y = 0, w = 0, h = 0;
             if (std::sscanf(argv[++i], "%d,%d,%d,%d", &x, &y, &w, &h) != 4 || w <= 0 || h <= 0) {
@@ -90,7 +119,7 @@ int main(int argc, char** argv) {
             paths << QString::fromLocal8Bit(argv[i]);
         }
     }
-    if (paths.size() != 2 || scale < 1 || scale > 8) {
+    if (paths.size() != 2 || scale < 1 || scale > 8 || hole < 0 || hole > 99 || (hole > 0 && course.isEmpty())) {
         PrintUsage(stderr);
         return 2;
     }
@@ -103,7 +132,7 @@ int main(int argc, char** argv) {
     if (!course.isEmpty()) {
         picture = QImage(640, 480, QImage::Format_RGB32);
         picture.fill(Qt::black);
-        if (!DrawCourse(picture, sheet, course)) {
+        if (!DrawCourse(picture, sheet, course, hole)) {
             std::fprintf(stderr, "minigolf_sheet_preview: %s is not a 2420-byte course file\n", qPrintable(course));
             return 1;
         }
