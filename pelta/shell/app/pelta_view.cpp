@@ -98,17 +98,33 @@ void CPeltaView::paintEvent(QPaintEvent*) {
     painter.drawImage(rect(), field_.Image());
 }
 
-void CPeltaView::keyPressEvent(QKeyEvent* event) {
-    // Alt and F10 belong to the menu bar; every other key is the game's one button.
-    switch (event->key()) {
+namespace {
+
+// Alt, Alt with a key (a menu mnemonic, even where no item answers it) and F10 belong to the
+// menu bar, keys held with the logo key to the desktop; every other key, Ctrl and Shift
+// combinations included, is the game's one button.
+bool IsGameButton(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (event.key()) {
         case Qt::Key_Alt:
         case Qt::Key_AltGr:
         case Qt::Key_F10:
-            QWidget::keyPressEvent(event);
-            return;
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+            return false;
         default:
-            Guarded([&] { game_.OnKey(); });
+            return true;
     }
+}
+
+}  // namespace
+
+void CPeltaView::keyPressEvent(QKeyEvent* event) {
+    if (IsGameButton(*event))
+        Guarded([&] { game_.OnKey(); });
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void CPeltaView::mousePressEvent(QMouseEvent* event) {

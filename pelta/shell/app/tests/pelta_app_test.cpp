@@ -161,6 +161,42 @@ TEST_F(PeltaApp, EscapeDoesNotStartAPitchButOtherKeysAndClicksDo) {
     EXPECT_TRUE(frame.isMinimized());
 }
 
+// Keys held with Alt are menu mnemonics and keys held with the logo key are the desktop's,
+// whether or not anything answers them; Ctrl and Shift leave a key the game's button.
+TEST_F(PeltaApp, OnlyKeysWithoutAltOrTheLogoKeyAreTheGamesButton) {
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    GameState& s = frame.view().game().state();
+
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool starts;
+    };
+    const std::vector<Case> cases = {
+        {Qt::Key_Q, Qt::AltModifier, false},
+        {Qt::Key_Space, Qt::AltModifier, false},
+        {Qt::Key_Return, Qt::AltModifier, false},
+        {Qt::Key_F4, Qt::AltModifier, false},
+        {Qt::Key_A, Qt::MetaModifier, false},
+        {Qt::Key_Meta, Qt::NoModifier, false},
+        {Qt::Key_A, Qt::ControlModifier, true},
+        {Qt::Key_A, Qt::ShiftModifier, true},
+        {Qt::Key_Space, Qt::ControlModifier | Qt::ShiftModifier, true},
+        {Qt::Key_Q, Qt::NoModifier, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());
+        frame.view().Command(Command::LevelEasy);
+        QTest::keyClick(&frame.view(), c.key, c.modifiers);
+        EXPECT_EQ(s.phase, c.starts ? GamePhase::Windup : GamePhase::Idle);
+        // A mnemonic may have handed the keyboard to the menu bar.
+        frame.view().setFocus();
+    }
+}
+
 // Whether the game's frames advance on their own (generous for slow sanitizer builds).
 bool FramesAdvance(const GameState& s) {
     auto moment = [&] { return std::tuple(s.phase, s.pitcherFrame, s.phaseTicks, s.x); };
