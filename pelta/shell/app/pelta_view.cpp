@@ -42,6 +42,7 @@ bool CPeltaView::Create() {
     s.level = static_cast<Level>(settings.level);
     s.waveOn = settings.waveOn;
     s.playerName = settings.playerName;
+    bgmSetting_ = settings.bgmOn;
     music_.SetEnabled(settings.bgmOn != 0);
 
     if (!game_.StartTimer()) return false;
@@ -61,7 +62,7 @@ void CPeltaView::Destroy() {
     const GameState& s = game_.state();
     scoreFile_.Save(s.highScores);
     SaveSettings(settingsStore_, Settings{static_cast<std::uint8_t>(s.level), s.waveOn,
-                                          music_.IsEnabled() ? 1 : 0, s.playerName});
+                                          KeptSwitch(bgmSetting_, music_.IsEnabled()), s.playerName});
 }
 
 template <typename F>
@@ -78,6 +79,8 @@ void CPeltaView::Guarded(F&& call) {
 
 void CPeltaView::Command(pelta::Command command) {
     Guarded([&] { game_.OnCommand(command); });
+    // Followed at every command, so that switching off and on again stores 1, as a switch does.
+    bgmSetting_ = KeptSwitch(bgmSetting_, music_.IsEnabled());
 }
 
 void CPeltaView::ApplyFocus(bool focused) {

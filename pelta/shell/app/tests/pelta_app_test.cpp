@@ -253,6 +253,36 @@ TEST_F(PeltaApp, AboutBoxCreditsAreFiveLinesWithTheHomePageAndTwoAddresses) {
     for (int credit : {3, 4}) EXPECT_TRUE(lines[credit].contains(QRegularExpression("<\\S+@\\S+>"))) << credit;
 }
 
+// "BGM Sound" goes back to the profile as it was read until the player switches the music.
+TEST_F(PeltaApp, BgmSoundIsSavedAsReadUntilThePlayerSwitchesIt) {
+    struct Case {
+        int asRead;
+        std::vector<Command> commands;
+        int saved;
+    };
+    const std::vector<Case> cases = {
+        {5, {}, 5},
+        {-2, {Command::BgmOn, Command::LevelTrick}, -2},
+        {5, {Command::BgmOff}, 0},
+        {5, {Command::BgmOff, Command::BgmOn}, 1},
+        {0, {}, 0},
+        {0, {Command::BgmOn}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "read " << c.asRead << ", " << c.commands.size() << " commands");
+        QSettings().setValue("Settings/BGM Sound", c.asRead);
+        QSettings().sync();
+        {
+            CMainFrame frame;
+            ASSERT_TRUE(frame.Create());
+            EXPECT_EQ(frame.view().IsChecked(Command::BgmOn), c.asRead != 0);
+            for (Command command : c.commands) frame.view().Command(command);
+            frame.close();
+        }
+        EXPECT_EQ(QSettings().value("Settings/BGM Sound").toInt(), c.saved);
+    }
+}
+
 TEST_F(PeltaApp, AGameEndsInTheDialogsAndItsScoreOutlivesTheRun) {
     QStringList seen;
     {
