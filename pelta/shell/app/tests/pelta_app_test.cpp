@@ -1,5 +1,6 @@
 // The whole program offscreen: a game played to its end through the window's own input,
 // the real dialogs answered as a player would, the score found again by the next run.
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +20,7 @@
 
 #include "app/about_dlg.h"
 #include "app/main_frame.h"
+#include "qt/dialog_template.h"
 #include "scores/high_score_file.h"
 #include "settings/application_names.h"
 
@@ -251,6 +254,30 @@ TEST_F(PeltaApp, AboutBoxCreditsAreFiveLinesWithTheHomePageAndTwoAddresses) {
     EXPECT_EQ(lines[1].trimmed(), QString(kHomePageUrl));
     EXPECT_TRUE(lines[2].trimmed().isEmpty());
     for (int credit : {3, 4}) EXPECT_TRUE(lines[credit].contains(QRegularExpression("<\\S+@\\S+>"))) << credit;
+}
+
+// The credits edit shows all five lines whole, with the face this desktop draws, in the
+// dialog's own size.
+TEST_F(PeltaApp, AboutBoxShowsAllFiveCreditLinesWhole) {
+    CAboutDlg about;
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    const qt::DialogUnits du(qt::DialogFont());
+    EXPECT_EQ(about.size(), QSize(du.X(273), du.Y(103)));
+
+    auto* credits = about.findChild<QPlainTextEdit*>();
+    ASSERT_NE(credits, nullptr);
+    EXPECT_EQ(credits->verticalScrollBar()->maximum(), 0) << "there is more to scroll to";
+    QTextCursor end(credits->document());
+    end.movePosition(QTextCursor::End);
+    // The caret's box spans the last line's full height, in the visible area's coordinates.
+    EXPECT_LE(credits->cursorRect(end).bottom(), credits->viewport()->height() - 1);
+    EXPECT_LE(credits->document()->documentLayout()->documentSize().width(), credits->viewport()->width());
+    // Nothing else of the dialog is covered by the edit.
+    for (QWidget* other : about.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == credits) continue;
+        EXPECT_FALSE(other->geometry().intersects(credits->geometry())) << other->metaObject()->className();
+    }
 }
 
 // "BGM Sound" goes back to the profile as it was read until the player switches the music.
