@@ -5,16 +5,16 @@
 
 namespace minigolf {
 
-RgbaTable RgbaOf(const Palette& palette) {
-    RgbaTable table{};
+ScreenColours ScreenColoursOf(const Palette& palette) {
+    ScreenColours colours{};
     for (std::size_t i = 0; i < palette.size(); ++i) {
-        const std::uint8_t bytes[4] = {palette[i].red, palette[i].green, palette[i].blue, 0xFF};
-        std::memcpy(&table[i], bytes, sizeof bytes);
+        colours[i] = 0xFF000000u | std::uint32_t{palette[i].red} << 16 | std::uint32_t{palette[i].green} << 8 |
+                     palette[i].blue;
     }
-    return table;
+    return colours;
 }
 
-void ConvertPage(const Page& page, const RgbaTable& colours, void* pixels, int pitch) {
+void ConvertPage(const Page& page, const ScreenColours& colours, void* pixels, int pitch) {
     const std::uint8_t* source = page.Pixels().data();
     auto* rowStart = static_cast<std::uint8_t*>(pixels);
     for (int y = 0; y < kScreenHeight; ++y, rowStart += pitch, source += kScreenWidth) {

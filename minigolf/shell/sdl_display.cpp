@@ -36,8 +36,9 @@ SdlDisplay::~SdlDisplay() {
 
 bool SdlDisplay::RebuildTexture() {
     if (texture_) SDL_DestroyTexture(texture_);
+    textureValid_ = false;
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
                                  kScreenHeight);
     return texture_ != nullptr;
 }
@@ -49,12 +50,16 @@ void SdlDisplay::FitToWindow() {
 }
 
 void SdlDisplay::Present(const Page& front, const Palette& palette) {
-    if (!texture_) return;
+    if (!texture_ || (textureValid_ && front == shownPage_ && palette == shownPalette_)) return;
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return;
-    ConvertPage(front, RgbaOf(palette), pixels, pitch);
+    ConvertPage(front, ScreenColoursOf(palette), pixels, pitch);
     SDL_UnlockTexture(texture_);
+    shownPage_ = front;
+    shownPalette_ = palette;
+    textureValid_ = true;
+    textureShown_ = false;
 }
 
 void SdlDisplay::Show() {
@@ -62,6 +67,13 @@ void SdlDisplay::Show() {
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
+    textureShown_ = true;
+}
+
+bool SdlDisplay::ShowChanges() {
+    if (textureShown_) return false;
+    Show();
+    return true;
 }
 
 }  // namespace minigolf

@@ -29,7 +29,7 @@ Rgba ColourOf(const Palette& palette, std::uint8_t index) {
     return {palette[index].red, palette[index].green, palette[index].blue, 255};
 }
 
-TEST(PagePixels, EachIndexBecomesItsPaletteColourInRgbaByteOrder) {
+TEST(PagePixels, EachIndexBecomesItsPaletteColour) {
     Page page;
     page.At(0, 0) = 7;
     page.At(639, 0) = 204;
@@ -39,17 +39,17 @@ TEST(PagePixels, EachIndexBecomesItsPaletteColourInRgbaByteOrder) {
     // Rows padded as a texture's may be; the padding is not written.
     constexpr int kPitch = kScreenWidth * 4 + 12;
     std::vector<std::uint8_t> pixels(std::size_t{kPitch} * kScreenHeight, 0xAB);
-    ConvertPage(page, RgbaOf(palette), pixels.data(), kPitch);
+    ConvertPage(page, ScreenColoursOf(palette), pixels.data(), kPitch);
 
     auto at = [&](int x, int y) {
-        Rgba p;
+        std::uint32_t p;
         std::memcpy(&p, &pixels[static_cast<std::size_t>(y) * kPitch + static_cast<std::size_t>(x) * 4], 4);
         return p;
     };
-    EXPECT_EQ(at(0, 0), (Rgba{200, 100, 50, 255}));
-    EXPECT_EQ(at(639, 0), (Rgba{10, 220, 30, 255}));
-    EXPECT_EQ(at(0, 479), (Rgba{218, 109, 85, 255}));
-    EXPECT_EQ(at(639, 479), (Rgba{1, 2, 3, 255}));
+    EXPECT_EQ(at(0, 0), 0xFFC86432u);
+    EXPECT_EQ(at(639, 0), 0xFF0ADC1Eu);
+    EXPECT_EQ(at(0, 479), 0xFFDA6D55u);
+    EXPECT_EQ(at(639, 479), 0xFF010203u);
     EXPECT_EQ(pixels[kScreenWidth * 4], 0xAB);
 }
 
@@ -110,6 +110,27 @@ TEST_F(Display, APresentedPageReachesTheScreenInItsPaletteColours) {
                 << "quarter " << qx << ", " << qy;
         }
     }
+}
+
+TEST_F(Display, OnlyAChangedPictureIsShownAgain) {
+    std::string error;
+    const auto display = SdlDisplay::Open(error);
+    ASSERT_TRUE(display) << error;
+    Page page;
+    Palette palette = TestPalette();
+    display->Present(page, palette);
+    EXPECT_TRUE(display->ShowChanges());
+    display->Present(page, palette);
+    EXPECT_FALSE(display->ShowChanges()) << "the same frame again";
+    page.At(639, 479) = 7;
+    display->Present(page, palette);
+    EXPECT_TRUE(display->ShowChanges()) << "one pixel changed";
+    palette[7].red = 0;
+    display->Present(page, palette);
+    EXPECT_TRUE(display->ShowChanges()) << "one colour changed";
+    ASSERT_TRUE(display->RebuildTexture());
+    display->Present(page, palette);
+    EXPECT_TRUE(display->ShowChanges()) << "a new texture is empty";
 }
 
 }  // namespace

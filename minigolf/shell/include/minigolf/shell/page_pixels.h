@@ -1,5 +1,5 @@
 #pragma once
-// The front page as the screen shows it: palette indices turned into 32-bit RGBA pixels.
+// The front page as the screen shows it: palette indices turned into 32-bit pixels.
 
 #include <array>
 #include <cstdint>
@@ -9,13 +9,14 @@
 
 namespace minigolf {
 
-// One opaque pixel per palette entry, its bytes in memory red, green, blue, alpha
-// (SDL_PIXELFORMAT_RGBA32 on any byte order).
-using RgbaTable = std::array<std::uint32_t, 256>;
+// One pixel value per palette entry, packed 0xFFRRGGBB in a native 32-bit word (SDL's
+// SDL_PIXELFORMAT_RGB888, the usual format of a window's own pixels, so that the picture is
+// scaled onto the window without converting it again).
+using ScreenColours = std::array<std::uint32_t, 256>;
 
-RgbaTable RgbaOf(const Palette& palette);
+ScreenColours ScreenColoursOf(const Palette& palette);
 
 // Writes the whole page into `pixels`, whose rows start `pitch` bytes apart.
-void ConvertPage(const Page& page, const RgbaTable& colours, void* pixels, int pitch);
+void ConvertPage(const Page& page, const ScreenColours& colours, void* pixels, int pitch);
 
 }  // namespace minigolf

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "minigolf/pages/page.h"
+#include "minigolf/pages/palette.h"
 #include "minigolf/pages/presenter.h"
 
 struct SDL_Window;
@@ -29,10 +31,15 @@ public:
     SdlDisplay(const SdlDisplay&) = delete;
     SdlDisplay& operator=(const SdlDisplay&) = delete;
 
-    // Converts the page through the palette into the screen's texture; Show puts it on screen.
+    // Converts the page through the palette into the screen's texture, unless it is the picture
+    // the texture holds already; ShowChanges puts it on screen.
     void Present(const Page& front, const Palette& palette) override;
-    // Draws the last presented page scaled into the window and shows it.
+    // Draws the texture scaled into the window and shows it.
     void Show();
+    // Shows the texture only if a page presented since the last time changed it: many frames
+    // (the stroke display, the banners, the ranking screen) change nothing on screen. Returns
+    // whether it showed.
+    bool ShowChanges();
     // Chooses the scaling again for the window's present size.
     void FitToWindow();
     // Makes the screen's texture anew after the renderer lost it; false when it cannot.
@@ -47,6 +54,11 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    // What the texture holds, and whether the window shows it yet.
+    Page shownPage_;
+    Palette shownPalette_{};
+    bool textureValid_ = false;
+    bool textureShown_ = false;
 };
 
 }  // namespace minigolf
