@@ -65,7 +65,7 @@ std::optional<std::string> RunMainLoop(const LoopParts& parts) {
         parts.music.Poll();
         if (!paused && parts.game.RunFrame(SDL_GetTicks())) {
             parts.mouse.FrameDone();
-            parts.display.Show();
+            parts.display.ShowChanges();
         }
         if (parts.game.Failure()) {
             parts.music.Stop();

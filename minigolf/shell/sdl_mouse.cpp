@@ -16,7 +16,8 @@ void SdlMouse::OnEvent(const SDL_Event& event) {
         case SDL_MOUSEBUTTONDOWN:
             if (focused_ && event.button.button == SDL_BUTTON_LEFT) {
                 down_ = true;
-                pressedSinceFrame_ = true;
+                pressUnread_ = true;
+                framesUnread_ = 0;
             }
             break;
         case SDL_MOUSEBUTTONUP:
@@ -27,7 +28,7 @@ void SdlMouse::OnEvent(const SDL_Event& event) {
                 focused_ = false;
                 // The release may happen elsewhere and never reach the window.
                 down_ = false;
-                pressedSinceFrame_ = false;
+                pressUnread_ = false;
                 dx_ = 0;
             } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 focused_ = true;
@@ -43,10 +44,15 @@ std::optional<MouseReading> SdlMouse::Read() {
     constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
     const MouseReading reading{static_cast<std::int32_t>(std::clamp(dx_, kMin, kMax)),
-                               static_cast<std::uint8_t>(down_ || pressedSinceFrame_ ? 1 : 0)};
+                               static_cast<std::uint8_t>(down_ || pressUnread_ ? 1 : 0)};
     dx_ = 0;
-    pressedSinceFrame_ = false;
+    pressUnread_ = false;
     return reading;
+}
+
+void SdlMouse::FrameDone() {
+    constexpr int kClickFrames = 3;
+    if (pressUnread_ && ++framesUnread_ >= kClickFrames) pressUnread_ = false;
 }
 
 bool TakePointer() {

@@ -18,19 +18,22 @@ public:
     void OnEvent(const SDL_Event& event);
 
     // The motion since the last reading and the button's level. A press released again before
-    // the next frame still counts as down if that frame reads the mouse, so that a click quicker
-    // than a frame is not lost; a held button stays down at every reading. Nothing while the
-    // window is in the background, and what moved meanwhile is dropped.
+    // a reading still counts as down at the next reading within three frames (the slowest pace
+    // at which the game reads, in the name entry), so that a click quicker than that is not lost;
+    // a held button stays down at every reading. Nothing while the window is in the background,
+    // and what moved meanwhile is dropped.
     std::optional<MouseReading> Read() override;
 
-    // Called after every frame: a quick click that frame did not read is forgotten, so that a
-    // click during a phase that ignores the button does not act later.
-    void FrameDone() { pressedSinceFrame_ = false; }
+    // Called after every frame: a quick click that three frames did not read is forgotten, so
+    // that a click during a phase that ignores the button does not act later.
+    void FrameDone();
 
 private:
     std::int64_t dx_ = 0;
     bool down_ = false;
-    bool pressedSinceFrame_ = false;
+    // A press not yet read, and the frames it has waited.
+    bool pressUnread_ = false;
+    int framesUnread_ = 0;
     bool focused_ = true;
 };
 
