@@ -8,7 +8,7 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty()) return ChooseArchive{};
     auto isSetup = [](const std::string& a) { return a == "-s-"; };
     if (std::any_of(arguments.begin(), arguments.end(), isSetup)) {
-        Setup setup;
+        Register setup;
         for (const std::string& a : arguments) {
             if (a == "-l" && !setup.desktopShortcut) {
                 setup.desktopShortcut = true;

@@ -15,12 +15,12 @@ struct ExtractFile {
     std::string folder;
 };
 // -s- [-l]: register as the program for .lzh files; -l also puts a shortcut on the desktop.
-struct Setup {
+struct Register {
     bool desktopShortcut = false;
 };
 struct Usage {};
 
-using Command = std::variant<ChooseArchive, ExtractFile, Setup, Usage>;
+using Command = std::variant<ChooseArchive, ExtractFile, Register, Usage>;
 
 Command ParseCommandLine(const std::vector<std::string>& arguments);
 

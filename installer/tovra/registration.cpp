@@ -39,8 +39,9 @@ bool WriteText(const fs::path& path, const std::string& text) {
         }
     }
     fs::rename(temporary, path, ec);
-    if (ec) fs::remove(temporary, ec);
-    return !ec;
+    if (!ec) return true;
+    fs::remove(temporary, ec);
+    return false;
 }
 
 }  // namespace

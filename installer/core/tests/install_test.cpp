@@ -1,46 +1,26 @@
 // The flow over the real embedded archive and the real archive reader.
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "archive/tovra_archive.h"
 #include "core/installer_flow.h"
 #include "lzh/extract.h"
 #include "scripted_ui.h"
+#include "testing/temp_dir.h"
 
 namespace installer {
 namespace {
 
 namespace fs = std::filesystem;
 using test::ScriptedUi;
+using test::TempDir;
 using test::TypeAndStart;
 
 constexpr SystemInfo kEnglish{10 * 256, false};
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "installer-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        for (const auto& entry : fs::recursive_directory_iterator(path_, ec)) {
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
-        }
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 struct SavedRoot : InstallRootSource {
     std::string root;

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         if (chosen.isEmpty()) return 0;
         return Extract(chosen.toStdString(), {}, japanese);
     }
-    if (auto* setup = std::get_if<Setup>(&command)) {
+    if (auto* setup = std::get_if<Register>(&command)) {
         RegistrationResult result = RegisterForUser(XdgDirs::FromProcess(),
                                                     QCoreApplication::applicationFilePath().toStdString(),
                                                     setup->desktopShortcut, RunToolIfPresent);
