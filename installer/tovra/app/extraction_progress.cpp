@@ -18,6 +18,9 @@ ExtractionSummary ExtractWithProgress(const std::filesystem::path& archive, cons
     progress.setRange(0, 0);            // the member count is not known in advance
     progress.setMinimumDuration(500);
     progress.setMinimumWidth(360);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setValue(0);  // starts the clock after which the window shows itself
 
     QEventLoop loop;
     ExtractionSummary summary;
