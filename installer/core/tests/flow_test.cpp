@@ -113,29 +113,29 @@ TEST(InstallerFlow, OldShellNeverOffersTheShortcut) {
 }
 
 TEST(InstallerFlow, TypedFolderIsUsedAsTyped) {
-    InstallRun run;
-    run.ui.script = {TypeAndStart{"/data/My Tools/tovra here", false}};
-    run.Go(kEnglish);
-    EXPECT_EQ(run.extractedInto, std::vector<std::string>{"/data/My Tools/tovra here"});
-    ASSERT_EQ(run.ui.starts.size(), 1u);
-    EXPECT_EQ(run.ui.starts[0].program, "/data/My Tools/tovra here/tovra");
-    EXPECT_EQ(run.ui.starts[0].arguments, std::vector<std::string>{"-s-"});
-}
-
-TEST(InstallerFlow, HomeAbbreviationIsExpanded) {
-    InstallRun run;
-    run.ui.script = {TypeAndStart{"~/Apps/Tovra", false}};
-    run.Go(kEnglish);
-    EXPECT_EQ(run.extractedInto, std::vector<std::string>{"/home/u/Apps/Tovra"});
-}
-
-TEST(InstallerFlow, EmptyFolderIsAWriteErrorWithoutExtracting) {
-    InstallRun run;
-    run.ui.script = {TypeAndStart{"", false}};
-    run.Go(kEnglish);
-    EXPECT_TRUE(run.extractedInto.empty());
-    ASSERT_EQ(run.ui.messages.size(), 1u);
-    EXPECT_EQ(run.ui.messages[0].text, "Write error\nCheck 'destination folder'.");
+    struct Case {
+        const char* typed;
+        const char* installedInto;  // empty: nothing extracted, a write error instead
+    };
+    for (const Case& c : {Case{"/data/My Tools/tovra here", "/data/My Tools/tovra here"},
+                          // "~/" is the home folder, as everywhere on a desktop.
+                          Case{"~/Apps/Tovra", "/home/u/Apps/Tovra"},
+                          // Nothing typed would scatter the files into the current folder.
+                          Case{"", ""}}) {
+        InstallRun run;
+        run.ui.script = {TypeAndStart{c.typed, false}};
+        run.Go(kEnglish);
+        if (*c.installedInto) {
+            EXPECT_EQ(run.extractedInto, std::vector<std::string>{c.installedInto});
+            ASSERT_EQ(run.ui.starts.size(), 1u);
+            EXPECT_EQ(run.ui.starts[0].program, std::string(c.installedInto) + "/tovra");
+        } else {
+            EXPECT_TRUE(run.extractedInto.empty());
+            EXPECT_TRUE(run.ui.starts.empty());
+            ASSERT_EQ(run.ui.messages.size(), 1u);
+            EXPECT_EQ(run.ui.messages[0].text, "Write error\nCheck 'destination folder'.");
+        }
+    }
 }
 
 TEST(InstallerFlow, CancelEndsSilently) {
