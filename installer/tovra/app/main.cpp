@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSettings>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,10 @@ int main(int argc, char** argv) {
         RegistrationResult result = RegisterForUser(XdgDirs::FromProcess(),
                                                     QCoreApplication::applicationFilePath().toStdString(),
                                                     setup->desktopShortcut, RunToolIfPresent);
+        // The installer proposes this folder the next time it runs.
+        if (result.ok) {
+            QSettings("Pellmar", "Tovra").setValue("InstallRoot", QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
+        }
         Show(RegistrationText(result, japanese));
         return result.ok ? 0 : 1;
     }
