@@ -4,11 +4,17 @@ namespace installer {
 
 MainDialogTexts MainDialogTextsFor(bool japanese) {
     if (japanese) {
-        return {2, "Tovraインストーラ ver0.16", "インストール先:", "インストール先を選ぶ",
-                "デスクトップにショートカットを作る", "インストール開始", "Cancel"};
+        return {2,
+                "Tovraインストーラ ver0.16",
+                "インストール先:",
+                "インストール先を選ぶ",
+                "デスクトップにショートカットを作る",
+                "インストール開始",
+                "Cancel"};
     }
-    return {1, "Tovra installer ver0.16", "Install folder:", "Browse", "Create a shortcut on your Desktop",
-            "Start installation", "Cancel"};
+    return {1,        "Tovra installer ver0.16",           "Install folder:",
+            "Browse", "Create a shortcut on your Desktop", "Start installation",
+            "Cancel"};
 }
 
 std::string FolderBrowserTitle(bool japanese) { return japanese ? "インストール先" : "Install to.."; }

@@ -12,7 +12,7 @@ enum TextId : int {
     kTextCaption = 1028,           // every error box's caption
     kTextLastResortFolder = 1030,  // the folder proposed when nothing better is known
     kTextInstallFinished = 1036,
-    kTextResultMessages = 2048,    // + 2 × result code
+    kTextResultMessages = 2048,  // + 2 × result code
 };
 
 // The English text (identifier + 1) unless `japanese` is set or there is none; then the text

@@ -29,10 +29,14 @@ std::optional<std::string> DesktopEntry(const std::string& programPath) {
         "Name=Tovra\n"
         "Comment=Extract LZH archives\n"
         "Comment[ja]=LZH書庫を展開します\n"
-        "Exec=" + *program + " %f\n"
+        "Exec=" +
+        *program +
+        " %f\n"
         "Icon=package-x-generic\n"
         "Terminal=false\n"
-        "MimeType=" + std::string(kLzhMimeType) + ";" + std::string(kLhaMimeType) + ";\n"
+        "MimeType=" +
+        std::string(kLzhMimeType) + ";" + std::string(kLhaMimeType) +
+        ";\n"
         "Categories=Utility;Archiving;Compression;\n";
     return entry;
 }

@@ -22,7 +22,9 @@ bool MimeTypeKnown(const std::vector<std::filesystem::path>& dataDirs, std::stri
 std::string LzhMimePackage() {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-           "  <mime-type type=\"" + std::string(kLzhMimeType) + "\">\n"
+           "  <mime-type type=\"" +
+           std::string(kLzhMimeType) +
+           "\">\n"
            "    <comment>LZH archive</comment>\n"
            "    <comment xml:lang=\"ja\">LZH書庫</comment>\n"
            "    <magic priority=\"50\">\n"

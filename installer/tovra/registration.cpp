@@ -81,8 +81,8 @@ RegistrationResult RegisterForUser(const XdgDirs& dirs, const std::string& progr
     }
 
     const fs::path mimeapps = dirs.configHome / "mimeapps.list";
-    std::string associations = WithDefaultApplication(
-        ReadText(mimeapps), {std::string(kLzhMimeType), std::string(kLhaMimeType)}, kDesktopId);
+    std::string associations =
+        WithDefaultApplication(ReadText(mimeapps), {std::string(kLzhMimeType), std::string(kLhaMimeType)}, kDesktopId);
     if (!WriteText(mimeapps, associations)) {
         result.failedPath = mimeapps;
         return result;

@@ -6,8 +6,8 @@ namespace tovra {
 
 Text ExtractionText(const ExtractionSummary& summary, const std::filesystem::path& destination, bool japanese) {
     if (summary.result != lzh::ResultCode::Success) {
-        return {installer::ResultMessage(summary.result, japanese), installer::LoadText(installer::kTextCaption, japanese),
-                true};
+        return {installer::ResultMessage(summary.result, japanese),
+                installer::LoadText(installer::kTextCaption, japanese), true};
     }
     Text text{japanese ? "展開しました:\n" : "Extracted into:\n", kCaption, false};
     text.message += destination.string();
@@ -25,12 +25,12 @@ Text ExtractionText(const ExtractionSummary& summary, const std::filesystem::pat
 
 Text RegistrationText(const RegistrationResult& result, bool japanese) {
     if (!result.ok) {
-        return {(japanese ? "登録できませんでした。書き込めないファイル:\n" : "Could not register Tovra. Cannot write:\n") +
-                    result.failedPath.string(),
-                installer::LoadText(installer::kTextCaption, japanese), true};
+        return {
+            (japanese ? "登録できませんでした。書き込めないファイル:\n" : "Could not register Tovra. Cannot write:\n") +
+                result.failedPath.string(),
+            installer::LoadText(installer::kTextCaption, japanese), true};
     }
-    Text text{japanese ? "Tovra を .lzh ファイルを開くプログラムとして登録しました。"
-                       : "Tovra now opens .lzh files.",
+    Text text{japanese ? "Tovra を .lzh ファイルを開くプログラムとして登録しました。" : "Tovra now opens .lzh files.",
               kCaption, false};
     if (!result.shortcut.empty()) {
         text.message += (japanese ? "\nデスクトップにショートカットを作りました:\n" : "\nShortcut on your desktop:\n") +
@@ -47,7 +47,9 @@ Text UsageText(bool japanese) {
             kCaption, true};
 }
 
-std::string ChooseArchiveTitle(bool japanese) { return japanese ? "展開する書庫を選ぶ" : "Choose an archive to extract"; }
+std::string ChooseArchiveTitle(bool japanese) {
+    return japanese ? "展開する書庫を選ぶ" : "Choose an archive to extract";
+}
 
 std::string ArchiveFilter(bool japanese) {
     return japanese ? "LZH書庫 (*.lzh *.lha *.LZH *.LHA)" : "LZH archives (*.lzh *.lha *.LZH *.LHA)";

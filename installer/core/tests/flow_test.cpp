@@ -1,7 +1,6 @@
-#include "core/installer_flow.h"
-
 #include <gtest/gtest.h>
 
+#include "core/installer_flow.h"
 #include "core/main_dialog.h"
 #include "scripted_ui.h"
 
@@ -67,10 +66,10 @@ TEST(InstallerFlow, FinishedMessageComesBeforeTheUtilityInTheUsersLanguage) {
         const char* text;
         const char* caption;
     };
-    for (const Case& c : {Case{kEnglish, "Tovra installer ver0.16", "Installation finished.\nLaunch Tovra...",
-                                "Install finished"},
-                          Case{kJapanese, "Tovraインストーラ ver0.16", "インストール完了です。\nTovraを起動します。",
-                                "インストール完了"}}) {
+    for (const Case& c :
+         {Case{kEnglish, "Tovra installer ver0.16", "Installation finished.\nLaunch Tovra...", "Install finished"},
+          Case{kJapanese, "Tovraインストーラ ver0.16", "インストール完了です。\nTovraを起動します。",
+               "インストール完了"}}) {
         InstallRun run;
         run.ui.script = {TypeAndStart{"/opt/t", false}};
         run.Go(c.system);

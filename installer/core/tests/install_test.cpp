@@ -1,8 +1,7 @@
 // The flow over the real embedded archive and the real archive reader.
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 

@@ -14,9 +14,9 @@ TEST(Locale, JapaneseOnlyForJapaneseLocaleNames) {
         const char* name;
         bool japanese;
     };
-    for (const Case& c : {Case{"ja_JP.UTF-8", true}, Case{"ja_JP", true}, Case{"ja", true}, Case{"ja-JP", true},
-                          Case{"ja.eucJP", true}, Case{"jv_ID", false}, Case{"jam", false}, Case{"en_US.UTF-8", false},
-                          Case{"C", false}, Case{"", false}}) {
+    for (const Case& c :
+         {Case{"ja_JP.UTF-8", true}, Case{"ja_JP", true}, Case{"ja", true}, Case{"ja-JP", true}, Case{"ja.eucJP", true},
+          Case{"jv_ID", false}, Case{"jam", false}, Case{"en_US.UTF-8", false}, Case{"C", false}, Case{"", false}}) {
         EXPECT_EQ(IsJapaneseLocale(c.name), c.japanese) << c.name;
     }
 }

@@ -27,10 +27,11 @@ ExtractionSummary ExtractWithProgress(const std::filesystem::path& archive, cons
     std::thread worker([&] {
         summary = ExtractArchiveFile(archive, destination, [&](const lzh::MemberReport& member) {
             QString label = QString::fromStdString(ProgressLabel(member.name, japanese));
-            QMetaObject::invokeMethod(&progress, [&progress, label] { progress.setLabelText(label); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &progress, [&progress, label] { progress.setLabelText(label); }, Qt::QueuedConnection);
         });
-        QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
     });
     loop.exec();
     worker.join();

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
@@ -47,18 +47,20 @@ int main(int argc, char** argv) {
         return Extract(file->archive, file->folder, japanese);
     }
     if (std::holds_alternative<ChooseArchive>(command)) {
-        QString chosen = QFileDialog::getOpenFileName(nullptr, QString::fromStdString(ChooseArchiveTitle(japanese)),
-                                                      QDir::homePath(), QString::fromStdString(ArchiveFilter(japanese)));
+        QString chosen =
+            QFileDialog::getOpenFileName(nullptr, QString::fromStdString(ChooseArchiveTitle(japanese)),
+                                         QDir::homePath(), QString::fromStdString(ArchiveFilter(japanese)));
         if (chosen.isEmpty()) return 0;
         return Extract(chosen.toStdString(), {}, japanese);
     }
     if (auto* setup = std::get_if<Register>(&command)) {
-        RegistrationResult result = RegisterForUser(XdgDirs::FromProcess(),
-                                                    QCoreApplication::applicationFilePath().toStdString(),
-                                                    setup->desktopShortcut, RunToolIfPresent);
+        RegistrationResult result =
+            RegisterForUser(XdgDirs::FromProcess(), QCoreApplication::applicationFilePath().toStdString(),
+                            setup->desktopShortcut, RunToolIfPresent);
         // The installer proposes this folder the next time it runs.
         if (result.ok) {
-            QSettings("Pellmar", "Tovra").setValue("InstallRoot", QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
+            QSettings("Pellmar", "Tovra")
+                .setValue("InstallRoot", QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
         }
         Show(RegistrationText(result, japanese));
         return result.ok ? 0 : 1;

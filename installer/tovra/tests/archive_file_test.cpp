@@ -23,8 +23,8 @@ TEST(ArchiveFile, ExtractsFromDiskAndReportsEachMember) {
     installer::test::TempDir temp;
     const fs::path archive = temp.path() / "tovra.lzh";
     auto bytes = installer::TovraArchive();
-    std::ofstream(archive, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                   static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(archive, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     std::vector<std::string> heard;
     ExtractionSummary summary = ExtractArchiveFile(archive, DefaultDestination(archive),
                                                    [&](const lzh::MemberReport& r) { heard.push_back(r.name); });
@@ -52,10 +52,12 @@ TEST(ArchiveFile, MissingFileIsNotAnArchive) {
 TEST(ArchiveFile, MembersLeftOutAreListed) {
     ExtractionSummary summary;
     summary.extracted = {"a.txt"};
-    summary.notExtracted = {{"../evil.txt", 4, lzh::MemberOutcome::UnsafePath}, {"b.bin", 9, lzh::MemberOutcome::Broken}};
+    summary.notExtracted = {{"../evil.txt", 4, lzh::MemberOutcome::UnsafePath},
+                            {"b.bin", 9, lzh::MemberOutcome::Broken}};
     Text text = ExtractionText(summary, "/out", false);
     EXPECT_TRUE(text.warning);
-    EXPECT_EQ(text.message, "Extracted into:\n/out\n\nNot extracted (damaged, unsafe or not writable):\n../evil.txt\nb.bin");
+    EXPECT_EQ(text.message,
+              "Extracted into:\n/out\n\nNot extracted (damaged, unsafe or not writable):\n../evil.txt\nb.bin");
 }
 
 }  // namespace

@@ -40,9 +40,10 @@ struct User {
     }
 
     RegistrationResult Register(bool shortcut, const std::string& program = "/opt/My Tools/tovra") {
-        return RegisterForUser(dirs, program, shortcut, [this](const std::string& tool, const std::vector<std::string>& args) {
-            toolsRun.push_back(tool + " " + args.at(0));
-        });
+        return RegisterForUser(dirs, program, shortcut,
+                               [this](const std::string& tool, const std::vector<std::string>& args) {
+                                   toolsRun.push_back(tool + " " + args.at(0));
+                               });
     }
 };
 
@@ -59,7 +60,8 @@ TEST(Registration, MakesTovraTheProgramForLzhFiles) {
     EXPECT_TRUE(Contains(mimeapps, "text/plain=gedit.desktop;\n"));
     EXPECT_TRUE(Contains(mimeapps, "application/x-lzh-compressed=tovra.desktop;\n"));
     EXPECT_TRUE(Contains(mimeapps, "application/x-lha=tovra.desktop;\n"));
-    EXPECT_TRUE(Contains(user.toolsRun.back(), "update-desktop-database " + (user.dirs.dataHome / "applications").string()));
+    EXPECT_TRUE(
+        Contains(user.toolsRun.back(), "update-desktop-database " + (user.dirs.dataHome / "applications").string()));
     EXPECT_TRUE(result.shortcut.empty());
     EXPECT_FALSE(fs::exists(user.dirs.home / "Desktop"));
 }
@@ -71,8 +73,9 @@ TEST(Registration, DefinesTheLzhTypeOnlyWhereTheDatabaseLacksIt) {
         bool defined;
     };
     for (const Case& c : {Case{nullptr, nullptr, true}, Case{"mime/application/x-lzh-compressed.xml", "<x/>", false},
-                          Case{"mime/aliases", "application/x-foo application/x-bar\n"
-                                               "application/x-lzh-compressed application/x-lha\n",
+                          Case{"mime/aliases",
+                               "application/x-foo application/x-bar\n"
+                               "application/x-lzh-compressed application/x-lha\n",
                                false}}) {
         User user;
         if (c.file) Write(user.dirs.dataDirs[0] / c.file, c.text);
@@ -92,7 +95,8 @@ TEST(Registration, ShortcutGoesOnTheDesktopTheUserNamed) {
         const char* userDirs;
         const char* desktop;  // under home
     };
-    for (const Case& c : {Case{nullptr, "Desktop"}, Case{"# comment\nXDG_DESKTOP_DIR=\"$HOME/デスクトップ\"\n", "デスクトップ"}}) {
+    for (const Case& c :
+         {Case{nullptr, "Desktop"}, Case{"# comment\nXDG_DESKTOP_DIR=\"$HOME/デスクトップ\"\n", "デスクトップ"}}) {
         User user;
         if (c.userDirs) Write(user.dirs.configHome / "user-dirs.dirs", c.userDirs);
         RegistrationResult result = user.Register(true);
