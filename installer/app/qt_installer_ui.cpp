@@ -1,0 +1,46 @@
+#include "qt_installer_ui.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+
+#include "installer_window.h"
+
+namespace installer {
+
+void QtInstallerUi::RunMainDialog(MainDialog& dialog) {
+    InstallerWindow window(dialog);
+    mainWindow_ = &window;
+    window.exec();
+}
+
+std::optional<std::string> QtInstallerUi::ChooseFolder(const FolderRequest& request) {
+    const QString title = QString::fromStdString(request.title);
+    const QString start = QString::fromStdString(request.start);
+    QString chosen;
+    if (request.directoryPicker) {
+        // The plain directory list of the old shell: Qt's own dialog, never the desktop's.
+        chosen = QFileDialog::getExistingDirectory(mainWindow_, title, start,
+                                                   QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+        if (!chosen.isEmpty() && !chosen.endsWith('/')) chosen += '/';
+    } else {
+        chosen = QFileDialog::getExistingDirectory(mainWindow_, title, start, QFileDialog::ShowDirsOnly);
+    }
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+}
+
+void QtInstallerUi::ShowMessage(const Message& message) {
+    QMessageBox box(message.icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
+                    QString::fromStdString(message.caption), QString::fromStdString(message.text), QMessageBox::Ok);
+    box.exec();
+}
+
+void QtInstallerUi::StartProgram(const ProgramStart& start) {
+    QStringList arguments;
+    for (const std::string& a : start.arguments) arguments << QString::fromStdString(a);
+    QProcess::startDetached(QString::fromStdString(start.program), arguments,
+                            QString::fromStdString(start.workingDirectory));
+}
+
+}  // namespace installer
