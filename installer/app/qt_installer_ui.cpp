@@ -1,12 +1,29 @@
 #include "qt_installer_ui.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 
 #include "installer_window.h"
 
 namespace installer {
+namespace {
+
+// A folder that does not exist yet opens the chooser at the nearest one that does, rather than
+// wherever the program was started.
+QString NearestExistingFolder(const QString& folder) {
+    QString path = QDir::cleanPath(folder);
+    while (!path.isEmpty() && !QFileInfo(path).isDir()) {
+        const qsizetype slash = path.lastIndexOf('/');
+        if (slash < 0) return folder;
+        path.truncate(slash == 0 ? 1 : slash);
+    }
+    return path;
+}
+
+}  // namespace
 
 void QtInstallerUi::RunMainDialog(MainDialog& dialog) {
     InstallerWindow window(dialog);
@@ -16,7 +33,7 @@ void QtInstallerUi::RunMainDialog(MainDialog& dialog) {
 
 std::optional<std::string> QtInstallerUi::ChooseFolder(const FolderRequest& request) {
     const QString title = QString::fromStdString(request.title);
-    const QString start = QString::fromStdString(request.start);
+    const QString start = NearestExistingFolder(QString::fromStdString(request.start));
     QString chosen;
     if (request.directoryPicker) {
         // The plain directory list of the old shell: Qt's own dialog, never the desktop's.

@@ -81,6 +81,12 @@ TEST(QtInstallerUi, FolderChoosersOpenAtTheStartFolderWithTheirTitles) {
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept is protected
     });
     EXPECT_EQ(ui.ChooseFolder({start.string(), "Destination", true}), start.string() + "/");
+
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->directory().absolutePath().toStdString(), start.string());
+        dialog->reject();
+    });
+    ui.ChooseFolder({(start / "not yet/Tovra").string(), "Install to..", false});
 }
 
 TEST(QtInstallerUi, MessageBoxHasNoOwnerAndOnlyOk) {
