@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "scripted_ui.h"
+
 namespace installer {
 namespace {
 
-struct SavedRoot : InstallRootSource {
-    std::string root;
-    std::string InstallRoot() const override { return root; }
-};
+using test::SavedRoot;
 
 TEST(DefaultFolder, SavedRootThenUserProgramsThenBuiltIn) {
     struct Case {

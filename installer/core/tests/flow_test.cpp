@@ -8,6 +8,7 @@ namespace installer {
 namespace {
 
 using test::CancelDialog;
+using test::SavedRoot;
 using test::ScriptedUi;
 using test::TypeAndBrowse;
 using test::TypeAndStart;
@@ -15,11 +16,6 @@ using test::TypeAndStart;
 constexpr SystemInfo kEnglish{10 * 256, false};
 constexpr SystemInfo kJapanese{10 * 256, true};
 constexpr SystemInfo kOldEnglish{3 * 256 + 10, false};
-
-struct SavedRoot : InstallRootSource {
-    std::string root;
-    std::string InstallRoot() const override { return root; }
-};
 
 // One run of the installer over a scripted dialog and a recording extraction.
 struct InstallRun {

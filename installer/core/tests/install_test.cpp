@@ -15,16 +15,12 @@ namespace installer {
 namespace {
 
 namespace fs = std::filesystem;
+using test::SavedRoot;
 using test::ScriptedUi;
 using test::TempDir;
 using test::TypeAndStart;
 
 constexpr SystemInfo kEnglish{10 * 256, false};
-
-struct SavedRoot : InstallRootSource {
-    std::string root;
-    std::string InstallRoot() const override { return root; }
-};
 
 struct RealInstall {
     ScriptedUi ui;

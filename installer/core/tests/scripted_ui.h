@@ -1,6 +1,6 @@
 #pragma once
-// An installer UI that plays a script of dialog actions and records what the flow showed,
-// asked and started.
+// Test stand-ins for what the flow asks of the outside: a UI that plays a script of dialog
+// actions and records what the flow showed, asked and started, and a saved install root.
 
 #include <deque>
 #include <optional>
@@ -8,10 +8,17 @@
 #include <variant>
 #include <vector>
 
+#include "core/default_folder.h"
 #include "core/installer_ui.h"
 #include "core/main_dialog.h"
 
 namespace installer::test {
+
+// An install root saved by an earlier install; empty for none.
+struct SavedRoot : InstallRootSource {
+    std::string root;
+    std::string InstallRoot() const override { return root; }
+};
 
 struct TypeAndBrowse {
     std::string typed;
