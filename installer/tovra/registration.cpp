@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "files/replace_file.h"
 #include "tovra/desktop_entry.h"
 #include "tovra/mime_database.h"
 #include "tovra/mimeapps_list.h"
@@ -23,25 +24,10 @@ std::string ReadText(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Written beside the target and renamed over it, so that a failure leaves the old file whole.
 bool WriteText(const fs::path& path, const std::string& text) {
     std::error_code ec;
     fs::create_directories(path.parent_path(), ec);
-    fs::path temporary = path;
-    temporary += ".tovra-new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.close();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return false;
-        }
-    }
-    fs::rename(temporary, path, ec);
-    if (!ec) return true;
-    fs::remove(temporary, ec);
-    return false;
+    return static_cast<bool>(files::ReplaceFile(path, text));
 }
 
 }  // namespace
