@@ -13,6 +13,7 @@ packages=(
   clang
   lhasa jlha-utils libarchive-tools
   xvfb xauth xdotool imagemagick
+  libglib2.0-bin shared-mime-info desktop-file-utils
 )
 
 sudo=""
