@@ -136,7 +136,8 @@ bool CheckCourse(const std::filesystem::path& path, const minigolf::CourseMap& c
     std::string verdict;
     bool ok = true;
     if (result.best.empty()) {
-        verdict = result.exhaustive ? "NOT HOLEABLE" : "NOT HOLED within the search bounds";
+        verdict = (result.exhaustive ? "NOT HOLEABLE in " : "NOT HOLED within the search bounds in ") +
+                  std::to_string(limits.maxStrokes) + " strokes";
         ok = false;
     } else if (best > course.par) {
         verdict = result.exhaustive ? "PAR BELOW BEST" : "NOT HOLED within par in the search bounds";
@@ -144,10 +145,11 @@ bool CheckCourse(const std::filesystem::path& path, const minigolf::CourseMap& c
     } else if (best <= course.par - kTooEasyMargin) {
         verdict = "far below par";
     }
-    std::printf("%-14s par %d  best %s%s  states %zu  first strokes to best %zu/%zu  finishing shots %zu%s%s\n",
+    const char* atLeast = result.allWaysCounted ? "" : ">=";
+    std::printf("%-14s par %d  best %s%s  states %zu  first strokes to best %s%zu/%zu  finishing shots %s%zu%s%s\n",
                 path.filename().c_str(), course.par, bound, best == 0 ? "-" : std::to_string(best).c_str(),
-                result.statesExplored, result.firstStrokesToBest, result.firstStrokes, result.finishingShots,
-                verdict.empty() ? "" : "  ", verdict.c_str());
+                result.statesExplored, atLeast, result.firstStrokesToBest, result.firstStrokes, atLeast,
+                result.finishingShots, verdict.empty() ? "" : "  ", verdict.c_str());
     if (!result.best.empty()) std::printf("%-14s strokes (aim/power): %s\n", "", Describe(result.best).c_str());
     std::fflush(stdout);
     return ok;

@@ -97,14 +97,19 @@ SearchResult FindFewestStrokes(const CourseMap& course, const SearchLimits& limi
     const std::size_t words = (result.firstStrokes + 63) / 64;
     std::vector<std::size_t> level{0};
 
+    bool cut = false;
     for (int depth = 1; depth <= limits.maxStrokes && !level.empty(); ++depth) {
+        // Places left out now only hide sequences of `depth` strokes or more: a win on this
+        // stroke count is still the fewest, though not every way to it is counted.
+        result.exhaustive = !cut;
         if (level.size() > limits.maxLevelStates) {
             std::stable_sort(level.begin(), level.end(), [&](std::size_t a, std::size_t b) {
                 return distance.From(nodes[a].rest) < distance.From(nodes[b].rest);
             });
             level.resize(limits.maxLevelStates);
-            result.exhaustive = false;
+            cut = true;
         }
+        result.allWaysCounted = !cut;
         FirstStrokeSet toBest(words, 0);
         std::vector<std::size_t> next;
         const std::size_t nextStart = nodes.size();
@@ -145,7 +150,7 @@ SearchResult FindFewestStrokes(const CourseMap& course, const SearchLimits& limi
         }
         level = std::move(next);
     }
-    if (!level.empty()) result.exhaustive = false;
+    result.exhaustive = !cut;
     return result;
 }
 

@@ -28,9 +28,11 @@ struct SearchLimits {
 struct SearchResult {
     // The strokes of one shortest sequence found; empty when none holed the ball.
     std::vector<Stroke> best;
-    // True when every sequence shorter than `best` (or, with none found, every sequence up to
-    // the limit) was tried, so that `best` is the true minimum.
+    // True when every sequence shorter than `best` was tried, so that `best` is the true
+    // minimum; with none found, when every sequence up to the limit was tried.
     bool exhaustive = true;
+    // True when the counts below include every sequence as short as `best`.
+    bool allWaysCounted = true;
     // Resting places (with the shots they offer) from which every shot was tried.
     std::size_t statesExplored = 0;
     // Shots from the start.
