@@ -1,5 +1,6 @@
 // Checks mini-golf course files: the fewest strokes that hole each course, against its par.
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "minigolf/course/course_files.h"
 #include "minigolf/course/load_course.h"
 #include "minigolf/testing/recording_presenter.h"
+#include "course_verdict.h"
 #include "shot_search.h"
 
 namespace {
@@ -21,8 +23,7 @@ namespace check = minigolf::course_check;
 constexpr int kHolesInGame = 9;
 // Strokes tried beyond par before a course counts as not holeable.
 constexpr int kStrokesBeyondPar = 3;
-// A best this far under par makes the course too easy to be worth its par.
-constexpr int kTooEasyMargin = 2;
+constexpr int kDeepestPar = 20;
 
 void PrintUsage(std::FILE* to) {
     std::fprintf(to,
@@ -129,30 +130,21 @@ std::string Describe(const std::vector<check::Stroke>& strokes) {
 // Prints the course's line; false when it cannot be shown holeable within its par.
 bool CheckCourse(const std::filesystem::path& path, const minigolf::CourseMap& course, const Options& options) {
     check::SearchLimits limits = options.limits;
-    limits.maxStrokes = std::max(course.par, 1) + options.beyondPar;
+    // A par read from a file is only a hint of how deep to look; a damaged one must not make
+    // the search run for ever.
+    limits.maxStrokes = std::clamp(course.par, 1, kDeepestPar) + options.beyondPar;
     const check::SearchResult result = check::FindFewestStrokes(course, limits);
     const int best = static_cast<int>(result.best.size());
     const char* bound = result.exhaustive ? "" : "<=";
-    std::string verdict;
-    bool ok = true;
-    if (result.best.empty()) {
-        verdict = (result.exhaustive ? "NOT HOLEABLE in " : "NOT HOLED within the search bounds in ") +
-                  std::to_string(limits.maxStrokes) + " strokes";
-        ok = false;
-    } else if (best > course.par) {
-        verdict = result.exhaustive ? "PAR BELOW BEST" : "NOT HOLED within par in the search bounds";
-        ok = false;
-    } else if (best <= course.par - kTooEasyMargin) {
-        verdict = "far below par";
-    }
+    const check::Verdict verdict = check::JudgeCourse(course.par, result, limits.maxStrokes);
     const char* atLeast = result.allWaysCounted ? "" : ">=";
     std::printf("%-14s par %d  best %s%s  states %zu  first strokes to best %s%zu/%zu  finishing shots %s%zu%s%s\n",
                 path.filename().c_str(), course.par, bound, best == 0 ? "-" : std::to_string(best).c_str(),
                 result.statesExplored, atLeast, result.firstStrokesToBest, result.firstStrokes, atLeast,
-                result.finishingShots, verdict.empty() ? "" : "  ", verdict.c_str());
+                result.finishingShots, verdict.note.empty() ? "" : "  ", verdict.note.c_str());
     if (!result.best.empty()) std::printf("%-14s strokes (aim/power): %s\n", "", Describe(result.best).c_str());
     std::fflush(stdout);
-    return ok;
+    return verdict.ok;
 }
 
 }  // namespace
