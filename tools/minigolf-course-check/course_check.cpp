@@ -58,7 +58,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, int& s
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--help") {
+        if (arg == "--help" || arg == "-h") {
             PrintUsage(stdout);
             status = 0;
             return std::nullopt;
