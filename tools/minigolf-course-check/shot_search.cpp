@@ -4,6 +4,7 @@
 #include <bit>
 #include <deque>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -74,84 +75,119 @@ private:
     std::deque<std::vector<Stroke>> lists_;  // stays in place while lists are added
 };
 
-std::vector<Stroke> StrokesTo(const std::vector<Node>& nodes, std::size_t at, const Stroke& last) {
-    std::vector<Stroke> strokes{last};
-    for (; nodes[at].parent != kNoParent; at = nodes[at].parent) strokes.push_back(nodes[at].stroke);
-    std::reverse(strokes.begin(), strokes.end());
-    return strokes;
-}
+// Breadth first over resting places, one stroke count at a time, so that the first stroke
+// count on which a shot holes the ball is the fewest.
+class Search {
+public:
+    Search(const CourseMap& course, const SearchLimits& limits)
+        : course_(course), limits_(limits), distance_(course.grid) {}
+
+    SearchResult Run() {
+        const Ball start{course_.startX, course_.startY, 0, 0.0};
+        const std::size_t offered = lists_.IndexFor(start);
+        nodes_.push_back(Node{start, offered, kNoParent, {}, {}});
+        seen_.emplace(KeyOf(nodes_[0]), 0);
+        result_.firstStrokes = lists_[offered].size();
+        words_ = (result_.firstStrokes + 63) / 64;
+
+        std::vector<std::size_t> level{0};
+        bool cut = false;
+        for (int depth = 1; depth <= limits_.maxStrokes && !level.empty(); ++depth) {
+            // Places left out now only hide sequences of `depth` strokes or more: a win on this
+            // stroke count is still the fewest, though not every way to it is counted.
+            result_.exhaustive = !cut;
+            if (level.size() > limits_.maxLevelStates) {
+                KeepNearest(level);
+                cut = true;
+            }
+            result_.allWaysCounted = !cut;
+            level = Expand(level, depth);
+            if (!result_.best.empty()) return result_;
+        }
+        result_.exhaustive = !cut;
+        return result_;
+    }
+
+private:
+    PlaceKey KeyOf(const Node& node) const {
+        return {std::bit_cast<std::uint64_t>(node.rest.x), std::bit_cast<std::uint64_t>(node.rest.y), node.choices};
+    }
+
+    // Keeps the places nearest the cup; those left out may be reached again later by another way.
+    void KeepNearest(std::vector<std::size_t>& level) {
+        std::stable_sort(level.begin(), level.end(), [&](std::size_t a, std::size_t b) {
+            return distance_.From(nodes_[a].rest) < distance_.From(nodes_[b].rest);
+        });
+        for (std::size_t i = limits_.maxLevelStates; i < level.size(); ++i) seen_.erase(KeyOf(nodes_[level[i]]));
+        level.resize(limits_.maxLevelStates);
+    }
+
+    // Tries every shot from each place of the level; the places first reached, or, when a shot
+    // holed the ball, nothing (the result is then complete).
+    std::vector<std::size_t> Expand(const std::vector<std::size_t>& level, int depth) {
+        FirstStrokeSet toBest(words_, 0);
+        std::vector<std::size_t> next;
+        const std::size_t nextStart = nodes_.size();
+        for (const std::size_t at : level) {
+            ++result_.statesExplored;
+            const std::vector<Stroke>& choices = lists_[nodes_[at].choices];
+            const Ball rest = nodes_[at].rest;
+            const FirstStrokeSet parentFirst = nodes_[at].firstStrokes;
+            for (std::size_t i = 0; i < choices.size(); ++i) {
+                const std::optional<ShotEnd> end = PlayStroke(course_.grid, rest, choices[i]);
+                if (!end) continue;
+                FirstStrokeSet first = parentFirst;
+                if (depth == 1) {
+                    first.assign(words_, 0);
+                    first[i / 64] |= std::uint64_t{1} << (i % 64);
+                }
+                if (end->holed) {
+                    if (result_.best.empty()) result_.best = StrokesTo(at, choices[i]);
+                    ++result_.finishingShots;
+                    Unite(toBest, first);
+                } else if (result_.best.empty()) {
+                    Reach(Node{end->rest, lists_.IndexFor(end->rest), at, choices[i], std::move(first)}, nextStart,
+                          next);
+                }
+            }
+        }
+        if (result_.best.empty()) return next;
+        result_.firstStrokesToBest = Count(toBest);
+        return {};
+    }
+
+    // A place reached again on the same stroke count adds the first strokes that lead to it.
+    void Reach(Node node, std::size_t nextStart, std::vector<std::size_t>& next) {
+        const auto [it, added] = seen_.emplace(KeyOf(node), nodes_.size());
+        if (added) {
+            nodes_.push_back(std::move(node));
+            next.push_back(it->second);
+        } else if (it->second >= nextStart) {
+            Unite(nodes_[it->second].firstStrokes, node.firstStrokes);
+        }
+    }
+
+    std::vector<Stroke> StrokesTo(std::size_t at, const Stroke& last) const {
+        std::vector<Stroke> strokes{last};
+        for (; nodes_[at].parent != kNoParent; at = nodes_[at].parent) strokes.push_back(nodes_[at].stroke);
+        std::reverse(strokes.begin(), strokes.end());
+        return strokes;
+    }
+
+    const CourseMap& course_;
+    const SearchLimits limits_;
+    const CupDistance distance_;
+    ChoiceLists lists_;
+    std::vector<Node> nodes_;
+    std::unordered_map<PlaceKey, std::size_t, PlaceKeyHash> seen_;
+    std::size_t words_ = 0;
+    SearchResult result_;
+};
 
 }  // namespace
 
 SearchResult FindFewestStrokes(const CourseMap& course, const SearchLimits& limits) {
-    SearchResult result;
-    const CupDistance distance(course.grid);
-    ChoiceLists lists;
-    std::vector<Node> nodes;
-    std::unordered_map<PlaceKey, std::size_t, PlaceKeyHash> seen;
-
-    const Ball start{course.startX, course.startY, 0, 0.0};
-    nodes.push_back(Node{start, lists.IndexFor(start), kNoParent, {}, {}});
-    seen.emplace(PlaceKey{std::bit_cast<std::uint64_t>(start.x), std::bit_cast<std::uint64_t>(start.y), nodes[0].choices}, 0);
-    result.firstStrokes = lists[nodes[0].choices].size();
-    const std::size_t words = (result.firstStrokes + 63) / 64;
-    std::vector<std::size_t> level{0};
-
-    bool cut = false;
-    for (int depth = 1; depth <= limits.maxStrokes && !level.empty(); ++depth) {
-        // Places left out now only hide sequences of `depth` strokes or more: a win on this
-        // stroke count is still the fewest, though not every way to it is counted.
-        result.exhaustive = !cut;
-        if (level.size() > limits.maxLevelStates) {
-            std::stable_sort(level.begin(), level.end(), [&](std::size_t a, std::size_t b) {
-                return distance.From(nodes[a].rest) < distance.From(nodes[b].rest);
-            });
-            level.resize(limits.maxLevelStates);
-            cut = true;
-        }
-        result.allWaysCounted = !cut;
-        FirstStrokeSet toBest(words, 0);
-        std::vector<std::size_t> next;
-        const std::size_t nextStart = nodes.size();
-        for (const std::size_t at : level) {
-            ++result.statesExplored;
-            const std::vector<Stroke>& choices = lists[nodes[at].choices];
-            const FirstStrokeSet parentFirst = nodes[at].firstStrokes;
-            for (std::size_t i = 0; i < choices.size(); ++i) {
-                const auto end = PlayStroke(course.grid, nodes[at].rest, choices[i]);
-                if (!end) continue;
-                FirstStrokeSet first = parentFirst;
-                if (depth == 1) {
-                    first.assign(words, 0);
-                    first[i / 64] |= std::uint64_t{1} << (i % 64);
-                }
-                if (end->holed) {
-                    if (result.best.empty()) result.best = StrokesTo(nodes, at, choices[i]);
-                    ++result.finishingShots;
-                    Unite(toBest, first);
-                    continue;
-                }
-                if (!result.best.empty()) continue;
-                const std::size_t offered = lists.IndexFor(end->rest);
-                const PlaceKey key{std::bit_cast<std::uint64_t>(end->rest.x), std::bit_cast<std::uint64_t>(end->rest.y),
-                                   offered};
-                const auto [it, added] = seen.emplace(key, nodes.size());
-                if (added) {
-                    nodes.push_back(Node{end->rest, offered, at, choices[i], std::move(first)});
-                    next.push_back(it->second);
-                } else if (it->second >= nextStart) {
-                    Unite(nodes[it->second].firstStrokes, first);
-                }
-            }
-        }
-        if (!result.best.empty()) {
-            result.firstStrokesToBest = Count(toBest);
-            return result;
-        }
-        level = std::move(next);
-    }
-    result.exhaustive = !cut;
-    return result;
+    return Search(course, limits).Run();
 }
 
 }  // namespace minigolf::course_check
