@@ -13,8 +13,10 @@ std::size_t SampleAt(double seconds) {
     return static_cast<std::size_t>(std::lround(seconds * kSampleRate));
 }
 
-void Reserve(Sound& sound, double endSeconds) {
-    sound.resize(std::max(sound.size(), SampleAt(endSeconds)), 0.0);
+// Makes room for `count` samples from `first`. Both are rounded on their own, so their sum can
+// pass the rounded end time by one sample.
+void Reserve(Sound& sound, std::size_t first, std::size_t count) {
+    sound.resize(std::max(sound.size(), first + count), 0.0);
 }
 
 }  // namespace
@@ -25,8 +27,8 @@ void Strike(Sound& sound, double atSeconds, double attackSeconds, std::initializ
         longest = std::max(longest, m.decaySeconds);
     }
     const double length = attackSeconds + 7 * longest;  // 7 decay times: below -60 dB
-    Reserve(sound, atSeconds + length);
     const std::size_t first = SampleAt(atSeconds);
+    Reserve(sound, first, SampleAt(length));
     for (std::size_t i = 0; i < SampleAt(length); ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
         const double attack = attackSeconds > 0 ? std::min(1.0, t / attackSeconds) : 1.0;
@@ -43,11 +45,11 @@ void Strike(Sound& sound, double atSeconds, double attackSeconds, std::initializ
 
 void NoiseBurst(Sound& sound, double atSeconds, double seconds, double cutoffHz, double decaySeconds,
                 double gain, std::uint32_t seed) {
-    Reserve(sound, atSeconds + seconds);
     const double smoothing = 1 - std::exp(-2 * std::numbers::pi * cutoffHz / kSampleRate);
     std::uint32_t state = seed ? seed : 1;
     double low = 0;
     const std::size_t first = SampleAt(atSeconds);
+    Reserve(sound, first, SampleAt(seconds));
     for (std::size_t i = 0; i < SampleAt(seconds); ++i) {
         state ^= state << 13;
         state ^= state >> 17;
@@ -59,8 +61,8 @@ void NoiseBurst(Sound& sound, double atSeconds, double seconds, double cutoffHz,
 }
 
 void Play(Sound& sound, double atSeconds, double seconds, const Voice& voice) {
-    Reserve(sound, atSeconds + seconds);
     const std::size_t first = SampleAt(atSeconds);
+    Reserve(sound, first, SampleAt(seconds));
     double phase = 0;
     for (std::size_t i = 0; i < SampleAt(seconds); ++i) {
         const double t = static_cast<double>(i) / kSampleRate;

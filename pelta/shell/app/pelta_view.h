@@ -65,6 +65,8 @@ private:
     QtSettingsStore settingsStore_;
     HighScoreFile scoreFile_;
     PeltaGame game_;
+    // "BGM Sound" as read, kept as it was while the player leaves the music switch alone.
+    std::int32_t bgmSetting_ = 1;
     bool created_ = false;
     int busy_ = 0;
     bool focusChanged_ = false;

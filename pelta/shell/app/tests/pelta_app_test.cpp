@@ -1,5 +1,6 @@
 // The whole program offscreen: a game played to its end through the window's own input,
 // the real dialogs answered as a player would, the score found again by the next run.
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +24,7 @@
 #include "app/about_dlg.h"
 #include "app/main_frame.h"
 #include "dialogs/tests/modal_answer.h"
+#include "qt/dialog_template.h"
 #include "scores/high_score_file.h"
 #include "settings/application_names.h"
 
@@ -173,6 +176,42 @@ TEST_F(PeltaApp, EscapeDoesNotStartAPitchButOtherKeysAndClicksDo) {
     EXPECT_TRUE(frame.isMinimized());
 }
 
+// Keys held with Alt are menu mnemonics and keys held with the logo key are the desktop's,
+// whether or not anything answers them; Ctrl and Shift leave a key the game's button.
+TEST_F(PeltaApp, OnlyKeysWithoutAltOrTheLogoKeyAreTheGamesButton) {
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    GameState& s = frame.view().game().state();
+
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool starts;
+    };
+    const std::vector<Case> cases = {
+        {Qt::Key_Q, Qt::AltModifier, false},
+        {Qt::Key_Space, Qt::AltModifier, false},
+        {Qt::Key_Return, Qt::AltModifier, false},
+        {Qt::Key_F4, Qt::AltModifier, false},
+        {Qt::Key_A, Qt::MetaModifier, false},
+        {Qt::Key_Meta, Qt::NoModifier, false},
+        {Qt::Key_A, Qt::ControlModifier, true},
+        {Qt::Key_A, Qt::ShiftModifier, true},
+        {Qt::Key_Space, Qt::ControlModifier | Qt::ShiftModifier, true},
+        {Qt::Key_Q, Qt::NoModifier, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());
+        frame.view().Command(Command::LevelEasy);
+        QTest::keyClick(&frame.view(), c.key, c.modifiers);
+        EXPECT_EQ(s.phase, c.starts ? GamePhase::Windup : GamePhase::Idle);
+        // A mnemonic may have handed the keyboard to the menu bar.
+        frame.view().setFocus();
+    }
+}
+
 // Whether the game's frames advance on their own (generous for slow sanitizer builds).
 bool FramesAdvance(const GameState& s) {
     auto moment = [&] { return std::tuple(s.phase, s.pitcherFrame, s.phaseTicks, s.x); };
@@ -230,6 +269,60 @@ TEST_F(PeltaApp, AboutBoxCreditsAreFiveLinesWithTheHomePageAndTwoAddresses) {
     EXPECT_EQ(lines[1].trimmed(), QString(kHomePageUrl));
     EXPECT_TRUE(lines[2].trimmed().isEmpty());
     for (int credit : {3, 4}) EXPECT_TRUE(lines[credit].contains(QRegularExpression("<\\S+@\\S+>"))) << credit;
+}
+
+// The credits edit shows all five lines whole, with the face this desktop draws, in the
+// dialog's own size.
+TEST_F(PeltaApp, AboutBoxShowsAllFiveCreditLinesWhole) {
+    CAboutDlg about;
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    const qt::DialogUnits du(qt::DialogFont());
+    EXPECT_EQ(about.size(), QSize(du.X(273), du.Y(103)));
+
+    auto* credits = about.findChild<QPlainTextEdit*>();
+    ASSERT_NE(credits, nullptr);
+    EXPECT_EQ(credits->verticalScrollBar()->maximum(), 0) << "there is more to scroll to";
+    QTextCursor end(credits->document());
+    end.movePosition(QTextCursor::End);
+    // The caret's box spans the last line's full height, in the visible area's coordinates.
+    EXPECT_LE(credits->cursorRect(end).bottom(), credits->viewport()->height() - 1);
+    EXPECT_LE(credits->document()->documentLayout()->documentSize().width(), credits->viewport()->width());
+    // Nothing else of the dialog is covered by the edit.
+    for (QWidget* other : about.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == credits) continue;
+        EXPECT_FALSE(other->geometry().intersects(credits->geometry())) << other->metaObject()->className();
+    }
+}
+
+// "BGM Sound" goes back to the profile as it was read until the player switches the music.
+TEST_F(PeltaApp, BgmSoundIsSavedAsReadUntilThePlayerSwitchesIt) {
+    struct Case {
+        int asRead;
+        std::vector<Command> commands;
+        int saved;
+    };
+    const std::vector<Case> cases = {
+        {5, {}, 5},
+        {-2, {Command::BgmOn, Command::LevelTrick}, -2},
+        {5, {Command::BgmOff}, 0},
+        {5, {Command::BgmOff, Command::BgmOn}, 1},
+        {0, {}, 0},
+        {0, {Command::BgmOn}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "read " << c.asRead << ", " << c.commands.size() << " commands");
+        QSettings().setValue("Settings/BGM Sound", c.asRead);
+        QSettings().sync();
+        {
+            CMainFrame frame;
+            ASSERT_TRUE(frame.Create());
+            EXPECT_EQ(frame.view().IsChecked(Command::BgmOn), c.asRead != 0);
+            for (Command command : c.commands) frame.view().Command(command);
+            frame.close();
+        }
+        EXPECT_EQ(QSettings().value("Settings/BGM Sound").toInt(), c.saved);
+    }
 }
 
 TEST_F(PeltaApp, AGameEndsInTheDialogsAndItsScoreOutlivesTheRun) {
