@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <ctime>
+#include <iostream>
 
 #include "app/help_window.h"
 #include "dialogs/password_actions.h"
@@ -49,17 +50,19 @@ bool CPeltaView::Create() {
     return true;
 }
 
-void CPeltaView::Destroy() {
-    if (!created_) return;
+files::WriteResult CPeltaView::Destroy() {
+    if (!created_) return {files::WriteResult::How::Replaced, {}};
     created_ = false;
     game_.StopTimer();
     music_.Close();
     game_.StopSound();
 
     const GameState& s = game_.state();
-    scoreFile_.Save(s.highScores);
+    files::WriteResult saved = scoreFile_.Save(s.highScores);
+    if (!saved) std::cerr << "pelta: the high scores were not saved: " << saved.error << '\n';
     SaveSettings(settingsStore_, Settings{static_cast<std::uint8_t>(s.level), s.waveOn,
                                           music_.IsEnabled() ? 1 : 0, s.playerName});
+    return saved;
 }
 
 template <typename F>

@@ -23,8 +23,9 @@ public:
     // Loads the settings and the high-score file, starts the tick and opens the music. False
     // when the tick could not be had: the timer message has been shown and the view is unusable.
     bool Create();
-    // Stops everything and saves the high scores and the settings; once only.
-    void Destroy();
+    // Stops everything and saves the high scores and the settings; once only. A failed save of
+    // the high scores is written to standard error and returned for the window to show.
+    files::WriteResult Destroy();
 
     void Command(pelta::Command command);
     bool IsChecked(pelta::Command command) const { return game_.IsChecked(command); }

@@ -6,10 +6,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
+#include "files/wav_writer.h"
 #include "sound/open_sound_effects.h"
 #include "sound/silent_sound_effects.h"
 
@@ -18,27 +19,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void PutLe(std::ofstream& out, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(v >> (8 * i)));
-}
-
 // One second of a quiet square wave: long enough to still be playing when the test looks.
 void WriteWav(const fs::path& path) {
-    constexpr std::uint32_t kRate = 22050, kSamples = kRate;
-    std::ofstream out(path, std::ios::binary);
-    out << "RIFF";
-    PutLe(out, 36 + kSamples * 2, 4);
-    out << "WAVEfmt ";
-    PutLe(out, 16, 4);
-    PutLe(out, 1, 2);  // PCM
-    PutLe(out, 1, 2);  // mono
-    PutLe(out, kRate, 4);
-    PutLe(out, kRate * 2, 4);
-    PutLe(out, 2, 2);
-    PutLe(out, 16, 2);
-    out << "data";
-    PutLe(out, kSamples * 2, 4);
-    for (std::uint32_t i = 0; i < kSamples; ++i) PutLe(out, (i / 50) % 2 ? 0x0400 : 0xFC00, 2);
+    constexpr int kRate = 22050;
+    std::vector<std::int16_t> samples;
+    for (int i = 0; i < kRate; ++i) samples.push_back((i / 50) % 2 ? 0x0400 : -0x0400);
+    ASSERT_TRUE(files::WriteWav(path, {1, kRate, 16}, samples));
 }
 
 // The game reads its sounds from the current directory, so the tests run in a folder of their own.
