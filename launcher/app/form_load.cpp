@@ -1,0 +1,58 @@
+#include "app/form_load.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLockFile>
+
+#include "app/frm_splash.h"
+#include "core/data_files.h"
+#include "core/messages.h"
+#include "core/path_lookup.h"
+#include "core/startup_files.h"
+
+namespace launcher {
+namespace {
+
+QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+}  // namespace
+
+std::unique_ptr<Form1> Form_Load(const StartupPlaces& places, const LauncherServices& services, QLockFile& instanceLock) {
+    frmSplash splash;
+    splash.show();
+    QCoreApplication::processEvents();
+
+    QDir::setCurrent(QString::fromStdString(places.launcherDir.string()));
+    if (const auto supportFiles = FindPath(places.launcherDir, kSupportFilesFolder))
+        CopyStartupFiles(*supportFiles, places.supportFilesTarget);
+    // The input method is left alone: Qt cannot close it for a window, and this window takes
+    // no typed text (its description box is read-only), so none is ever opened for it.
+
+    if (!instanceLock.tryLock(0)) {
+        services.showMessage(Text(kAlreadyRunning));
+        return nullptr;
+    }
+    const std::optional<GameList> list = LoadGameList(places.launcherDir);
+    if (!list) {
+        services.showMessage(Text(kGameListMissing));
+        return nullptr;
+    }
+    auto form = std::make_unique<Form1>(places.launcherDir, services);
+    form->SetGameList(*list);
+    const std::optional<LauncherSettings> settings = LoadLauncherSettings(places.launcherDir);
+    if (!settings) {
+        services.showMessage(Text(kSettingsMissing));
+        return nullptr;
+    }
+    form->ApplySettings(*settings);
+    form->LoadBackground();
+    form->LoadEntryPicture();
+    if (!form->LoadEntryDescription()) {
+        services.showMessage(Text(kDescriptionMissing));
+        return nullptr;
+    }
+    form->ShowTitle();
+    return form;
+}
+
+}  // namespace launcher
