@@ -22,8 +22,10 @@ std::unique_ptr<Form1> Form_Load(const StartupPlaces& places, const LauncherServ
     splash.show();
     QCoreApplication::processEvents();
 
-    QDir::setCurrent(QString::fromStdString(places.launcherDir.string()));
-    if (const auto supportFiles = FindPath(places.launcherDir, kSupportFilesFolder))
+    // Absolute before the current folder changes under a relative one.
+    const std::filesystem::path launcherDir = std::filesystem::absolute(places.launcherDir);
+    QDir::setCurrent(QString::fromStdString(launcherDir.string()));
+    if (const auto supportFiles = FindPath(launcherDir, kSupportFilesFolder))
         CopyStartupFiles(*supportFiles, places.supportFilesTarget);
     // The input method is left alone: Qt cannot close it for a window, and this window takes
     // no typed text (its description box is read-only), so none is ever opened for it.
@@ -32,14 +34,14 @@ std::unique_ptr<Form1> Form_Load(const StartupPlaces& places, const LauncherServ
         services.showMessage(Text(kAlreadyRunning));
         return nullptr;
     }
-    const std::optional<GameList> list = LoadGameList(places.launcherDir);
+    const std::optional<GameList> list = LoadGameList(launcherDir);
     if (!list) {
         services.showMessage(Text(kGameListMissing));
         return nullptr;
     }
-    auto form = std::make_unique<Form1>(places.launcherDir, services);
+    auto form = std::make_unique<Form1>(launcherDir, services);
     form->SetGameList(*list);
-    const std::optional<LauncherSettings> settings = LoadLauncherSettings(places.launcherDir);
+    const std::optional<LauncherSettings> settings = LoadLauncherSettings(launcherDir);
     if (!settings) {
         services.showMessage(Text(kSettingsMissing));
         return nullptr;

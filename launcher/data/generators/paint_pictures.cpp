@@ -72,11 +72,11 @@ QImage Background() {
     p.setPen(kGray);
     p.drawText(QRect(230, 46, 366, 12), Qt::AlignRight | Qt::AlignVCenter, "GAME COLLECTION");
 
-    // A rule under the heading, fading out to the right.
-    QLinearGradient rule(0, 0, 605, 0);
+    // A rule under the heading, right of the title plate, fading out to the right.
+    QLinearGradient rule(208, 0, 605, 0);
     rule.setColorAt(0, kNavy);
     rule.setColorAt(1, Qt::white);
-    p.fillRect(QRect(8, 60, 589, 2), rule);
+    p.fillRect(QRect(208, 60, 389, 2), rule);
 
     // A disc in the free corner below the picture.
     PaintDisc(p, QPointF(104, 318), 86);
