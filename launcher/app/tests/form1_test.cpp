@@ -49,6 +49,19 @@ TEST(Form1, StartsOnTheFirstGameWithTheSettingsApplied) {
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), "frmSplash") << "splash left behind";
 }
 
+TEST(Form1, StartsFromARelativeLauncherFolder) {
+    LauncherFixture f;
+    f.WriteCollection(2);
+    std::filesystem::current_path(f.dir().parent_path());
+    QLockFile lock(f.lockPath());
+    const auto form = Form_Load({f.dir().filename(), f.supportTarget()}, f.Services(), lock);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(std::filesystem::current_path(), f.dir());
+    Click(*form, "Command2");
+    EXPECT_EQ(Title(*form), " ゲーム1 ");
+    EXPECT_TRUE(f.recorded.messages.empty());
+}
+
 TEST(Form1, PagingWrapsAroundAndClicksEachTime) {
     LauncherFixture f;
     f.WriteCollection(3);
