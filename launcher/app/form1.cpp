@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QToolButton>
 #include <cstdlib>
 
@@ -67,6 +68,8 @@ Form1::Form1(std::filesystem::path launcherDir, LauncherServices services)
     icon.addFile(":/launcher/disc_16.png", QSize(16, 16));
     setWindowIcon(icon);
     BuildControls();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void Form1::BuildControls() {
