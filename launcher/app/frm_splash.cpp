@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/launcher_fonts.h"
 
@@ -30,7 +31,8 @@ frmSplash::frmSplash() {
     auto* licenseTo = new QLabel("Now Loading.........", frame1);
     licenseTo->setObjectName("lblLicenseTo");
     licenseTo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    licenseTo->setGeometry(8, 16, 89, 17);
+    // As wide as its text needs where this face is wider than the design's.
+    licenseTo->setGeometry(8, 16, std::max(89, licenseTo->sizeHint().width()), 17);
 
     auto* product = new QLabel(QString::fromUtf8("起動に必要なファイルをコピーしています。"), frame1);
     product->setObjectName("lblCompanyProduct");
