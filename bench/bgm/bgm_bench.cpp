@@ -11,19 +11,19 @@
 #include <ctime>
 #include <vector>
 
+#include "midi/silent_midi_out.h"
 #include "model/random.h"
 #include "music/bgm_patterns.h"
 #include "music/bgm_player.h"
-#include "music/fluidsynth_midi_out.h"
-#include "music/silent_midi_out.h"
+#include "synth/fluidsynth_midi_out.h"
 
 namespace {
 
 constexpr int kTicksPerPhrase = pelta::kTicksPerBar * pelta::kBarsPerPhrase;
-constexpr int kFramesPerTick = pelta::kSynthSampleRate / 100;
+constexpr int kFramesPerTick = midi::kSynthSampleRate / 100;
 
 void BM_Tick(benchmark::State& state) {
-    pelta::SilentMidiOut out;
+    midi::SilentMidiOut out;
     pelta::LcgRandom random(1);
     pelta::CBgmPlayer player(out, random);
     player.Start();
@@ -45,7 +45,7 @@ void BM_SynthMinute(benchmark::State& state) {
     double cpu = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto synth = pelta::FluidSynthMidiOut::CreateOffline(pelta::FindSoundFont());
+        auto synth = midi::FluidSynthMidiOut::CreateOffline(midi::FindSoundFont());
         if (!synth) {
             state.SkipWithError("no SoundFont");
             return;

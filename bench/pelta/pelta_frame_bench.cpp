@@ -9,11 +9,12 @@
 #include <sys/resource.h>
 #include <vector>
 
-#include "app/bgm_music.h"
 #include "command_line.h"
 #include "app/qt_frame_timer.h"
 #include "game/pelta_game.h"
-#include "sound/open_sound_effects.h"
+#include "music/bgm_player.h"
+#include "sdl_audio/open_wav_player.h"
+#include "synth/midi_out_factory.h"
 #include "view/field_image.h"
 
 namespace {
@@ -57,8 +58,9 @@ int main(int argc, char** argv) {
 
     FieldImage field;
     LcgRandom random(1);
-    auto sound = OpenSoundEffects();
-    BgmMusic music(random);
+    auto sound = audio::OpenWavPlayer(audio::Voices::One);
+    auto midiOut = midi::MakeMidiOut();
+    CBgmPlayer music(*midiOut, random);
     NoDialogs dialogs;
     NoHost host;
 
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
     PeltaGame play(GameServices{field, *sound, music, timer, dialogs, host, random});
     game = &play;
 
-    music.Open();
+    music.Open(-1);
     play.Redraw();
     play.OnCommand(Command::Practice);  // starts the timer and the music
     play.OnKey();

@@ -1,22 +1,21 @@
 #include "app/launcher_fonts.h"
 
-#include <QStringList>
+#include "qt/dialog_template.h"
 
 namespace launcher {
-namespace {
 
-QFont Gothic(double points, bool bold) {
-    QFont font;
-    font.setFamilies(QStringList() << QString::fromUtf8("ＭＳ Ｐゴシック") << QStringLiteral("IPAPGothic"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
+QFont WindowFont() { return qt::DialogFont(); }
+
+QFont TitleFont() {
+    QFont font = qt::DialogFont(QStringLiteral("ＭＳ Ｐゴシック"), 18);
+    font.setBold(true);
     return font;
 }
 
-}  // namespace
-
-QFont WindowFont() { return Gothic(9, false); }
-QFont TitleFont() { return Gothic(18, true); }
-QFont SplashFont() { return Gothic(9.75, false); }
+QFont SplashFont() {
+    QFont font = qt::DialogFont();
+    font.setPointSizeF(9.75);
+    return font;
+}
 
 }  // namespace launcher

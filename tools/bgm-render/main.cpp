@@ -1,7 +1,7 @@
 // bgm-render OUT.wav [PHRASES] [SEED]
 // Plays PHRASES eight-bar phrases (default 8) of the batting game's music from a fixed seed
 // (default 1) through the same FluidSynth output the game uses, ticking every 10 ms of audio,
-// and writes them to a WAV file. The SoundFont is chosen as in the game ($PELTA_SOUNDFONT).
+// and writes them to a WAV file. The SoundFont is chosen as in the game ($COLLECTION_SOUNDFONT).
 // Prints each phrase's choices and the checks worth making by ear: peak level, clipped
 // samples, the longest silence after the drums-only opening, and voices left after Stop.
 
@@ -17,13 +17,13 @@
 #include "model/random.h"
 #include "music/bgm_patterns.h"
 #include "music/bgm_player.h"
-#include "music/fluidsynth_midi_out.h"
 #include "command_line.h"
 #include "files/wav_writer.h"
+#include "synth/fluidsynth_midi_out.h"
 
 namespace {
 
-constexpr int kFramesPerTick = pelta::kSynthSampleRate / 100;
+constexpr int kFramesPerTick = midi::kSynthSampleRate / 100;
 constexpr int kTicksPerPhrase = pelta::kTicksPerBar * pelta::kBarsPerPhrase;
 constexpr double kTailSeconds = 3.0;
 constexpr int kSilenceThreshold = 64;  // about -54 dBFS
@@ -45,7 +45,7 @@ Levels Measure(const std::vector<std::int16_t>& audio, std::size_t from, std::si
         quietRun = v < kSilenceThreshold ? quietRun + 1 : 0;
         longest = std::max(longest, quietRun);
     }
-    levels.longestSilence = static_cast<double>(longest) / 2 / pelta::kSynthSampleRate;
+    levels.longestSilence = static_cast<double>(longest) / 2 / midi::kSynthSampleRate;
     return levels;
 }
 
@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    const std::string soundFont = pelta::FindSoundFont();
-    auto synth = pelta::FluidSynthMidiOut::CreateOffline(soundFont);
+    const std::string soundFont = midi::FindSoundFont();
+    auto synth = midi::FluidSynthMidiOut::CreateOffline(soundFont);
     if (!synth) return 1;
     std::printf("SoundFont %s, %d phrases, seed %u\n", soundFont.c_str(), phrases, seed);
 
@@ -96,14 +96,14 @@ int main(int argc, char** argv) {
     }
     player.Stop();
     const std::size_t musicEnd = audio.size();
-    render(static_cast<int>(kTailSeconds * pelta::kSynthSampleRate));
+    render(static_cast<int>(kTailSeconds * midi::kSynthSampleRate));
 
     Levels levels = Measure(audio, static_cast<std::size_t>(kTicksPerPhrase) * kFramesPerTick * 2, musicEnd);
     std::printf("peak %.1f dBFS, %ld clipped samples, longest silence after the opening %.2f s, "
                 "%d voices left %.0f s after Stop\n",
                 20 * std::log10(std::max(levels.peak, 1) / 32768.0), levels.clipped, levels.longestSilence,
                 synth->ActiveVoices(), kTailSeconds);
-    if (const files::WriteResult written = files::WriteWav(outPath, {2, pelta::kSynthSampleRate, 16}, audio); !written) {
+    if (const files::WriteResult written = files::WriteWav(outPath, {2, midi::kSynthSampleRate, 16}, audio); !written) {
         std::fprintf(stderr, "%s\n", written.error.c_str());
         return 1;
     }

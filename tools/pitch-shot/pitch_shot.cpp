@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "audio/silent_wav_player.h"
 #include "flight/flight_step.h"
 #include "flight/hit_flight.h"
 #include "flight/swing.h"
@@ -17,13 +18,6 @@
 
 namespace pelta {
 namespace {
-
-class SilentSound final : public SoundEffects {
-public:
-    void Play(const std::string&) override {}
-    void PlayLooped(const std::string&) override {}
-    void Stop() override {}
-};
 
 // The state at the moment the pitcher lets go, drawing the random numbers in the game's order.
 GameState Release(const PitchShotOptions& options, Random& random, Canvas& canvas) {
@@ -52,7 +46,7 @@ bool Save(const FieldImage& field, const QString& dir, int frame) {
 }
 
 // One frame in the frame loop's order: result displays, swing, then the phase's step.
-void Frame(GameState& s, Canvas& canvas, Random& random, SoundEffects& sound) {
+void Frame(GameState& s, Canvas& canvas, Random& random, audio::WavPlayer& sound) {
     ShowResultLabel(s, canvas);
     DrawComboAndPoints(s, canvas);
     SwingStep(s, canvas, sound);
@@ -72,7 +66,7 @@ int Run(const PitchShotOptions& options) {
         return 1;
     }
     LcgRandom random(options.seed);
-    SilentSound sound;
+    audio::SilentWavPlayer sound;
     FieldImage field;
     GameState s = Release(options, random, field);
     std::printf("%s\n", PitchName(s.pitch).c_str());

@@ -4,21 +4,22 @@
 
 #include <string>
 
+#include "audio/wav_player.h"
 #include "model/game_state.h"
-#include "sound/sound_effects.h"
+#include "sound/sound_names.h"
 
 namespace pelta {
 
-inline void PlayEffect(const GameState& s, SoundEffects& sound, const std::string& file) {
+inline void PlayEffect(const GameState& s, audio::WavPlayer& sound, const std::string& file) {
     if (s.waveOn) sound.Play(file);
 }
 
-inline void PlayEffectLooped(const GameState& s, SoundEffects& sound, const std::string& file) {
+inline void PlayEffectLooped(const GameState& s, audio::WavPlayer& sound, const std::string& file) {
     if (s.waveOn) sound.PlayLooped(file);
 }
 
-inline void StopEffects(const GameState& s, SoundEffects& sound) {
-    if (s.waveOn) sound.Stop();
+inline void StopEffects(const GameState& s, audio::WavPlayer& sound) {
+    if (s.waveOn) sound.StopAll();
 }
 
 }  // namespace pelta

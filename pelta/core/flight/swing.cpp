@@ -25,7 +25,7 @@ bool SwingInProgress(const GameState& s) {
 
 void CountResult(GameState& s) { s.resultCounts[static_cast<int>(s.result) - 1] += 1; }
 
-void Hit(GameState& s, Canvas& canvas, SoundEffects& sound) {
+void Hit(GameState& s, Canvas& canvas, audio::WavPlayer& sound) {
     s.phase = GamePhase::HitFlight;
     const int distance = std::abs(static_cast<int>(s.x) - kSweetSpotX);
     s.contactOffset = distance;
@@ -57,7 +57,7 @@ void Hit(GameState& s, Canvas& canvas, SoundEffects& sound) {
     PlayEffect(s, sound, kHitSound);
 }
 
-void SwingAndMiss(GameState& s, Canvas& canvas, SoundEffects& sound) {
+void SwingAndMiss(GameState& s, Canvas& canvas, audio::WavPlayer& sound) {
     s.result = PitchResult::SwingMiss;
     s.lives -= kMissPenalty;
     DrawLives(s, canvas);
@@ -81,7 +81,7 @@ void StartSwing(GameState& s, Canvas& canvas) {
     BuildPitchCaption(s, canvas);
 }
 
-void SwingStep(GameState& s, Canvas& canvas, SoundEffects& sound) {
+void SwingStep(GameState& s, Canvas& canvas, audio::WavPlayer& sound) {
     if (!SwingInProgress(s)) return;
 
     // Frames 15..17 show for 2 frames each, 18 and the home-run frames for 6.

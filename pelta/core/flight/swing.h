@@ -3,9 +3,9 @@
 // StartSwing; the frame loop calls SwingStep at the very start of every frame, before the
 // phase step (hit_flight.h has what follows a hit).
 
+#include "audio/wav_player.h"
 #include "model/game_state.h"
 #include "render/canvas.h"
-#include "sound/sound_effects.h"
 
 namespace pelta {
 
@@ -20,6 +20,6 @@ void StartSwing(GameState& s, Canvas& canvas);
 
 // One frame of the swing animation (15..18, and 32..34 after a home run); on the contact
 // frame (17) the ball is judged: a hit starts the HitFlight phase, a miss costs 2 lives.
-void SwingStep(GameState& s, Canvas& canvas, SoundEffects& sound);
+void SwingStep(GameState& s, Canvas& canvas, audio::WavPlayer& sound);
 
 }  // namespace pelta

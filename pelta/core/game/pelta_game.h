@@ -3,14 +3,16 @@
 // the menu's game commands and the game-over, ranking and practice sequences. The view calls
 // these from its window thread, one at a time; the game never waits or sleeps.
 
-#include "dialogs/pelta_dialogs.h"
+#include "audio/wav_player.h"
+#include "dialog_api/pelta_dialogs.h"
 #include "game/commands.h"
 #include "game/platform.h"
 #include "model/game_state.h"
 #include "model/random.h"
+#include "music/background_music.h"
 #include "render/canvas.h"
 #include "render/field_drawing.h"
-#include "sound/sound_effects.h"
+#include "sound/sound_names.h"
 
 namespace pelta {
 
@@ -18,7 +20,7 @@ inline constexpr char kTimerFailureText[] = "ﾀｲﾏｰｾｯﾄに失敗し�
 
 struct GameServices {
     Canvas& canvas;
-    SoundEffects& sound;
+    audio::WavPlayer& sound;
     BackgroundMusic& music;
     FrameTimer& timer;
     PeltaDialogs& dialogs;

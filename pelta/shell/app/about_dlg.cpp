@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "dialogs/dialog_template.h"
+#include "qt/dialog_template.h"
 
 namespace pelta {
 
@@ -21,7 +21,7 @@ QString CAboutDlg::CreditsText() {
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    const DialogUnits du = ApplyDialogTemplate(*this, QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"), 273, 103);
+    const qt::DialogUnits du = qt::ApplyDialogTemplate(*this, QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"), 273, 103);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(windowIcon().pixmap(du.X(20), du.Y(20)));

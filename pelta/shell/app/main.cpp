@@ -4,21 +4,20 @@
 #include <QPixmap>
 
 #include "app/main_frame.h"
-#include "app/termination.h"
 #include "model/sprite_index.h"
 #include "pictures/load_picture.h"
+#include "qt/termination.h"
+#include "settings/application_names.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The settings' place: Software\Ondo's Software\pelta on Windows, the XDG config folder here.
-    QApplication::setOrganizationName("Ondo's Software");
-    QApplication::setApplicationName("pelta");
+    pelta::SetApplicationNames();
     // The batter's victory pose stands for the game.
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pelta::LoadPicture(pelta::SpriteIndex::BatterVictory))));
 
     pelta::CMainFrame frame;
     if (!frame.Create()) return 1;
-    pelta::OnTermination(&frame, [&frame] { frame.view().Destroy(); });
+    qt::OnTermination(&frame, [&frame] { frame.view().Destroy(); });
     frame.show();
     return QApplication::exec();
 }

@@ -12,15 +12,17 @@
 #include "app/help_window.h"
 #include "dialogs/password_actions.h"
 #include "scores/settings.h"
-#include "sound/open_sound_effects.h"
+#include "sdl_audio/open_wav_player.h"
+#include "synth/midi_out_factory.h"
 
 namespace pelta {
 
 CPeltaView::CPeltaView(QWidget* parent)
     : QWidget(parent),
       random_(static_cast<std::uint32_t>(std::time(nullptr))),
-      sound_(OpenSoundEffects()),
-      music_(random_),
+      sound_(audio::OpenWavPlayer(audio::Voices::One)),
+      midiOut_(midi::MakeMidiOut()),
+      music_(*midiOut_, random_),
       timer_([this] {
           game_.OnTimerTick();
           update();
@@ -44,7 +46,7 @@ bool CPeltaView::Create() {
     music_.SetEnabled(settings.bgmOn != 0);
 
     if (!game_.StartTimer()) return false;
-    music_.Open();
+    music_.Open(-1);
     game_.Redraw();
     created_ = true;
     return true;

@@ -5,10 +5,11 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/bgm_music.h"
 #include "app/qt_frame_timer.h"
 #include "dialogs/qt_pelta_dialogs.h"
 #include "game/pelta_game.h"
+#include "midi/midi_out.h"
+#include "music/bgm_player.h"
 #include "scores/high_score_file.h"
 #include "settings/qt_settings_store.h"
 #include "view/field_image.h"
@@ -53,8 +54,10 @@ private:
 
     FieldImage field_;
     LcgRandom random_;
-    std::unique_ptr<SoundEffects> sound_;
-    BgmMusic music_;
+    std::unique_ptr<audio::WavPlayer> sound_;
+    std::unique_ptr<midi::MidiOut> midiOut_;
+    // The music draws from the game's own generator, as one rand() served both.
+    CBgmPlayer music_;
     QtFrameTimer timer_;
     QtPeltaDialogs dialogs_;
     QtSettingsStore settingsStore_;

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "dialogs/dialog_template.h"
 #include "dialogs/password_actions.h"
 #include "password/ranking_password.h"
+#include "qt/dialog_template.h"
 
 namespace pelta {
 namespace {
@@ -29,7 +29,7 @@ QString ShareText(std::int32_t count, long long total) {
     return QString::asprintf("%.1f", share);
 }
 
-QTreeWidget* MakeReportList(const GameOverData& data, const DialogUnits& du, QWidget* parent) {
+QTreeWidget* MakeReportList(const GameOverData& data, const qt::DialogUnits& du, QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(QStringLiteral("report"));
     list->setRootIsDecorated(false);
@@ -69,7 +69,7 @@ std::string GameOverPassword(const GameOverData& data) {
 }
 
 CGameOverDlg::CGameOverDlg(const GameOverData& data, QWidget* parent) : PasswordDialogBase(parent) {
-    const DialogUnits du = ApplyDialogTemplate(*this, QStringLiteral("げ～む お～ば～"), 251, 159);
+    const qt::DialogUnits du = qt::ApplyDialogTemplate(*this, QStringLiteral("げ～む お～ば～"), 251, 159);
 
     auto* group = new QGroupBox(QStringLiteral("あなたの成績"), this);
     Place(*group, du, 7, 4, 237, 112);

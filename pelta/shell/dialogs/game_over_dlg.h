@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "dialogs/dialog_data.h"
+#include "dialog_api/dialog_data.h"
 #include "dialogs/password_dialog_base.h"
 
 namespace pelta {

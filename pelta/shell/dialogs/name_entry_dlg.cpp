@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/dialog_template.h"
+#include "qt/dialog_template.h"
 #include "text/sjis.h"
 
 namespace pelta {
@@ -40,7 +40,7 @@ bool ShiftJisLimitValidator::Fits(const QString& text) const {
 
 CNameEntryDlg::CNameEntryDlg(const NameEntryData& data, QWidget* parent)
     : QDialog(parent), nameEdit_(new QLineEdit(this)) {
-    const DialogUnits du = ApplyDialogTemplate(*this, QStringLiteral("おめでとうございます～"), 143, 75);
+    const qt::DialogUnits du = qt::ApplyDialogTemplate(*this, QStringLiteral("おめでとうございます～"), 143, 75);
 
     auto* headline = new QLabel(QString::fromStdString(data.headline), this);
     headline->setObjectName(QStringLiteral("headline"));

@@ -5,7 +5,7 @@
 #include <QValidator>
 #include <string>
 
-#include "dialogs/dialog_data.h"
+#include "dialog_api/dialog_data.h"
 
 class QLineEdit;
 

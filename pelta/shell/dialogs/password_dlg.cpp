@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "dialogs/dialog_template.h"
 #include "dialogs/password_actions.h"
 #include "password/ranking_password.h"
+#include "qt/dialog_template.h"
 
 namespace pelta {
 
@@ -18,7 +18,7 @@ CPasswordDlg::CPasswordDlg(const HighScoreTable& tables, QWidget* parent)
       levelList_(new QComboBox(this)),
       nameList_(new QComboBox(this)),
       score_(new QLabel(QStringLiteral("???"), this)) {
-    const DialogUnits du = ApplyDialogTemplate(*this, QStringLiteral("ﾊﾟｽﾜｰﾄﾞの確認"), 206, 129);
+    const qt::DialogUnits du = qt::ApplyDialogTemplate(*this, QStringLiteral("ﾊﾟｽﾜｰﾄﾞの確認"), 206, 129);
 
     auto* intro = new QLabel(QStringLiteral("各ﾌﾟﾚｲﾔｰの最良ｽｺｱのﾊﾟｽﾜｰﾄﾞを表示します。"), this);
     Place(*intro, du, 7, 7, 192, 9);

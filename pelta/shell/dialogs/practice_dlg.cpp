@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/dialog_template.h"
+#include "qt/dialog_template.h"
 
 namespace pelta {
 namespace {
@@ -29,7 +29,7 @@ CPracticeDlg::CPracticeDlg(const PracticeSetup& preset, QWidget* parent)
     : QDialog(parent),
       label_(new QLabel(this)),
       continuous_(new QCheckBox(QStringLiteral("巨○の星ﾓｰﾄﾞ ?"), this)) {
-    const DialogUnits du = ApplyDialogTemplate(*this, QStringLiteral("コソ練の設定"), 213, 131);
+    const qt::DialogUnits du = qt::ApplyDialogTemplate(*this, QStringLiteral("コソ練の設定"), 213, 131);
 
     auto* group = new QGroupBox(QStringLiteral("コソ練するpelta"), this);
     Place(*group, du, 7, 4, 199, 96);

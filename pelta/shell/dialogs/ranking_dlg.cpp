@@ -6,8 +6,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "dialogs/dialog_template.h"
 #include "dialogs/password_dlg.h"
+#include "qt/dialog_template.h"
 
 namespace pelta {
 namespace {
@@ -36,7 +36,7 @@ CRankingDlg::CRankingDlg(const RankingData& data, QWidget* parent)
       level_(data.level >= 0 && data.level < kLevelCount ? data.level : 0),
       tabs_(new QTabWidget(this)),
       list_(new QTreeWidget(this)) {
-    const DialogUnits du = ApplyDialogTemplate(*this, QStringLiteral("ﾗﾝｷﾝｸﾞ"), 315, 181);
+    const qt::DialogUnits du = qt::ApplyDialogTemplate(*this, QStringLiteral("ﾗﾝｷﾝｸﾞ"), 315, 181);
 
     tabs_->setObjectName(QStringLiteral("levels"));
     for (std::string_view name : kLevelNames)

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "dialogs/dialog_data.h"
+#include "dialog_api/dialog_data.h"
 
 class QTabWidget;
 class QTreeWidget;

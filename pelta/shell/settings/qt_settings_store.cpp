@@ -12,7 +12,7 @@ QString SettingsKey(std::string_view key) {
 
 }  // namespace
 
-QtSettingsStore::QtSettingsStore() : settings_(QStringLiteral("Ondo's Software"), QStringLiteral("pelta")) {}
+QtSettingsStore::QtSettingsStore() : settings_(kOrganizationName, kApplicationName) {}
 
 // A value that is not a number counts as absent, so the setting takes its default.
 std::optional<std::int32_t> QtSettingsStore::ReadInt(std::string_view key) const {

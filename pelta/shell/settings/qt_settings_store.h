@@ -1,10 +1,11 @@
 #pragma once
-// The batting game's settings in the user's profile: QSettings under organisation
-// "Ondo's Software", application "pelta", group "Settings".
+// The batting game's settings in the user's profile: QSettings under the game's names
+// (application_names.h), group "Settings".
 
 #include <QSettings>
 
 #include "scores/settings.h"
+#include "settings/application_names.h"
 
 namespace pelta {
 

@@ -16,7 +16,7 @@ protected:
         ASSERT_TRUE(profile_.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile_.path());
     }
-    QString ProfileFile() const { return QDir(profile_.path()).filePath("Ondo's Software/pelta.conf"); }
+    QString ProfileFile() const { return QDir(profile_.path()).filePath(kOrganizationName + "/" + kApplicationName + ".conf"); }
 
     QTemporaryDir profile_;
 };

@@ -1,4 +1,4 @@
-#include "field_image.h"
+#include "view/field_image.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -9,7 +9,7 @@
 namespace pelta {
 namespace {
 
-SoundCall Played(const char* file) { return {SoundCall::Kind::Play, file}; }
+audio::WavCall Played(const char* file) { return {audio::WavCall::Kind::Play, file}; }
 
 // A ball standing at x with the swing just started; frames run until the contact frame.
 struct SwingAt {
@@ -19,7 +19,7 @@ struct SwingAt {
     }
     GameState s;
     RecordingCanvas canvas;
-    RecordingSoundEffects sound;
+    audio::RecordingWavPlayer sound;
 };
 
 TEST(StartSwing, OnlyFromTheReadyStanceInFlight) {
@@ -98,7 +98,7 @@ TEST(SwingStep, PerfectHomeRunWithCombo) {
     EXPECT_EQ(s.resultCounts, (std::array<std::int32_t, 7>{1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(s.lives, 12);
     EXPECT_EQ(swing.canvas.Ops(), (std::vector{BlitOp(30, 10, 75, 114, 65), BlitOp(32, 550, 75, 70, 65)}));
-    EXPECT_EQ(swing.sound.calls, std::vector<SoundCall>{Played("hit.wav")});
+    EXPECT_EQ(swing.sound.calls, std::vector<audio::WavCall>{Played("hit.wav")});
 }
 
 TEST(SwingStep, LivesAndCountsByOutcome) {
@@ -124,7 +124,7 @@ TEST(SwingStep, LivesAndCountsByOutcome) {
         std::array<std::int32_t, 7> counts{};
         counts[c.countIndex] = 1;
         EXPECT_EQ(swing.s.resultCounts, counts) << "x " << c.x;
-        EXPECT_EQ(swing.sound.calls, std::vector<SoundCall>{Played(c.sound)});
+        EXPECT_EQ(swing.sound.calls, std::vector<audio::WavCall>{Played(c.sound)});
         EXPECT_EQ(swing.s.resultShown, 1);
     }
 }
@@ -166,7 +166,7 @@ TEST(SwingStep, AnimationFramesByOutcome) {
 TEST(SwingStep, LateSwingCostsOnePenaltyOnly) {
     GameState s = FlyingPitch({}, 3.0f, 610.0f);
     RecordingCanvas canvas;
-    RecordingSoundEffects sound;
+    audio::RecordingWavPlayer sound;
     ScriptedRandom random;
     StartSwing(s, canvas);
     for (int frame = 0; frame < 100 && s.phase == GamePhase::Flight; ++frame) {
@@ -183,7 +183,7 @@ TEST(SwingStep, LateSwingCostsOnePenaltyOnly) {
 TEST(SwingStep, BallPastTheBatterBeforeContactIsWatchedOnce) {
     GameState s = FlyingPitch({}, 3.0f, 699.0f);
     RecordingCanvas canvas;
-    RecordingSoundEffects sound;
+    audio::RecordingWavPlayer sound;
     ScriptedRandom random;
     StartSwing(s, canvas);
     SwingStep(s, canvas, sound);

@@ -35,14 +35,14 @@ protected:
 TEST_F(GameOver, ScoreZeroShowsGameOverAndRankingButNoNameEntryNorApplause) {
     EndGameWith(0);
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"GameOver", "Ranking"}));
-    EXPECT_FALSE(HasSound(SoundCall::Kind::PlayLooped, kApplauseSound));
+    EXPECT_FALSE(HasSound(audio::WavCall::Kind::PlayLooped, kApplauseSound));
     EXPECT_EQ(s.highScores[1].count, 0);
 }
 
 TEST_F(GameOver, AQualifyingScoreIsNamedAndRanked) {
     EndGameWith(5000);
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"GameOver", "NameEntry", "Ranking"}));
-    EXPECT_TRUE(HasSound(SoundCall::Kind::PlayLooped, kApplauseSound));
+    EXPECT_TRUE(HasSound(audio::WavCall::Kind::PlayLooped, kApplauseSound));
     EXPECT_EQ(dialogs.nameEntry.headline, "Normal の 1位 にﾗﾝｸｲﾝ !!");
     EXPECT_EQ(dialogs.nameEntry.name, kDefaultPlayerName);
     EXPECT_EQ(dialogs.gameOver.score, 5000);
@@ -78,7 +78,7 @@ TEST_F(GameOver, ResetsForTheNextGameAtTheSameLevel) {
     EXPECT_EQ(s.score, 0);
     EXPECT_EQ(s.caption, kStartPrompt);
     EXPECT_TRUE(timer.running);
-    EXPECT_EQ(sound.calls.back(), (SoundCall{SoundCall::Kind::Stop, {}}));
+    EXPECT_EQ(sound.calls.back(), (audio::WavCall{audio::WavCall::Kind::StopAll, {}}));
     music.calls.clear();
     game.OnKey();
     EXPECT_EQ(s.lives, kStartLives);
@@ -148,9 +148,9 @@ TEST_F(Commands, WaveOffSilencesARepeatingApplause) {
     s.result = PitchResult::HomeRun;
     s.phase = GamePhase::PitchOver;
     game.OnTimerTick();
-    ASSERT_EQ(sound.calls.back(), (SoundCall{SoundCall::Kind::PlayLooped, kApplauseSound}));
+    ASSERT_EQ(sound.calls.back(), (audio::WavCall{audio::WavCall::Kind::PlayLooped, kApplauseSound}));
     game.OnCommand(Command::WaveOff);
-    EXPECT_EQ(sound.calls.back(), (SoundCall{SoundCall::Kind::Stop, {}}));
+    EXPECT_EQ(sound.calls.back(), (audio::WavCall{audio::WavCall::Kind::StopAll, {}}));
     EXPECT_EQ(s.waveOn, 0);
 }
 

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "audio/recording_wav_player.h"
 #include "game/pelta_game.h"
 #include "render/testing/recording_canvas.h"
-#include "sound/recording_sound_effects.h"
 
 namespace pelta::testing {
 
@@ -84,7 +84,7 @@ public:
 class GameTest : public ::testing::Test {
 protected:
     RecordingCanvas canvas;
-    RecordingSoundEffects sound;
+    audio::RecordingWavPlayer sound;
     FakeMusic music;
     FakeTimer timer;
     ScriptedDialogs dialogs;
@@ -103,8 +103,8 @@ protected:
         return limit;
     }
 
-    bool HasSound(SoundCall::Kind kind, const std::string& file) const {
-        return std::find(sound.calls.begin(), sound.calls.end(), SoundCall{kind, file}) != sound.calls.end();
+    bool HasSound(audio::WavCall::Kind kind, const std::string& file) const {
+        return std::find(sound.calls.begin(), sound.calls.end(), audio::WavCall{kind, file}) != sound.calls.end();
     }
 
     // Lets one pitch go by unswung.

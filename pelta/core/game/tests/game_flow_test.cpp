@@ -13,7 +13,7 @@ TEST_F(Flow, FirstKeyStartsAGameWithTwelveLivesAndMusic) {
     EXPECT_EQ(s.phase, GamePhase::Windup);
     EXPECT_EQ(s.lives, kStartLives);
     EXPECT_EQ(music.calls, std::vector<std::string>{"Start"});
-    EXPECT_EQ(sound.calls.front(), (SoundCall{SoundCall::Kind::Stop, {}}));
+    EXPECT_EQ(sound.calls.front(), (audio::WavCall{audio::WavCall::Kind::StopAll, {}}));
 }
 
 TEST_F(Flow, WindupStepsThePitcherOnItsFrames) {
@@ -34,7 +34,7 @@ TEST_F(Flow, WindupStepsThePitcherOnItsFrames) {
 TEST_F(Flow, PitchSoundWhenTheBallLeavesTheHand) {
     game.OnKey();
     RunUntil([&] { return s.phase == GamePhase::Release; });
-    EXPECT_TRUE(HasSound(SoundCall::Kind::Play, kPitchSound));
+    EXPECT_TRUE(HasSound(audio::WavCall::Kind::Play, kPitchSound));
     EXPECT_EQ(s.pitcherFrame, 10);
     EXPECT_FLOAT_EQ(s.x, 100.0f);
 }
@@ -57,7 +57,7 @@ TEST_F(Flow, KeysOutsideIdleAndFlightOnlyStopTheSound) {
         EXPECT_EQ(s.batterFrame, before.batterFrame);
         EXPECT_EQ(s.phaseTicks, before.phaseTicks);
         EXPECT_EQ(s.lives, before.lives);
-        EXPECT_EQ(sound.calls, (std::vector<SoundCall>{{SoundCall::Kind::Stop, {}}}));
+        EXPECT_EQ(sound.calls, (std::vector<audio::WavCall>{{audio::WavCall::Kind::StopAll, {}}}));
         if (phase == GamePhase::HitFlight || phase == GamePhase::PitchOver) s.phase = GamePhase::Windup;
     }
 }
@@ -109,14 +109,14 @@ TEST_F(Flow, ContinuousPracticeKeepsPitchingWithLivesFallingWithoutEnd) {
     }
     EXPECT_EQ(pitches, 10);
     EXPECT_LT(s.lives, -15);
-    EXPECT_FALSE(HasSound(SoundCall::Kind::PlayLooped, kApplauseSound));
+    EXPECT_FALSE(HasSound(audio::WavCall::Kind::PlayLooped, kApplauseSound));
 }
 
 TEST_F(Flow, FocusLossFreezesAndFocusGainContinuesTheSameFrames) {
     // The same seed with and without a pause in mid-flight gives the same ball path.
     auto path = [&](bool pause) {
         RecordingCanvas c;
-        RecordingSoundEffects snd;
+        audio::RecordingWavPlayer snd;
         FakeMusic m;
         FakeTimer t;
         ScriptedDialogs d;

@@ -19,6 +19,7 @@
 #include "app/about_dlg.h"
 #include "app/main_frame.h"
 #include "scores/high_score_file.h"
+#include "settings/application_names.h"
 
 namespace pelta {
 namespace {
@@ -29,6 +30,7 @@ protected:
         ASSERT_TRUE(home_.isValid());
         previous_ = QDir::currentPath();
         QDir::setCurrent(home_.path());
+        SetApplicationNames();
         QSettings().clear();
     }
     void TearDown() override {

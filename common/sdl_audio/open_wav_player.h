@@ -1,0 +1,14 @@
+#pragma once
+// Chooses the WAV back-end at start-up.
+
+#include <memory>
+
+#include "audio/wav_player.h"
+#include "sdl_audio/sdl_wav_player.h"
+
+namespace audio {
+
+// SDL2_mixer when an audio device opens, otherwise, after one line on stderr, silence.
+std::unique_ptr<WavPlayer> OpenWavPlayer(Voices voices);
+
+}  // namespace audio
