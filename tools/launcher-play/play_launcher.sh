@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the staged collection's launcher under Xvfb as a person would: looks at the first game,
-# pages forward and back, starts the batting game from it, then leaves by the exit button.
+# pages forward and back, starts the batting game from it, runs SETUP (menu entries in a
+# scratch home folder), then leaves by the exit button.
 # Screenshots go to OUT_DIR. Usage: tools/launcher-play/play_launcher.sh BUILD_DIR [OUT_DIR]
 # Needs xvfb, xdotool and imagemagick (import).
 set -euo pipefail
@@ -51,6 +52,10 @@ sleep 1.5
 import -window root "$out/6-game-started.png"
 kill -TERM "$(xdotool getwindowpid "$game")"   # its own close path: the game saves on SIGTERM
 sleep 1
+
+click 488 404   # SETUP
+for _ in $(seq 30); do [ -f "$HOME/.local/share/applications/collection-pelta.desktop" ] && break; sleep 0.1; done
+[ -f "$HOME/.local/share/applications/collection-pelta.desktop" ] || { echo "SETUP added no menu entry" >&2; exit 1; }
 
 click 560 404   # exit
 for _ in $(seq 30); do kill -0 $launcher 2>/dev/null || break; sleep 0.1; done
