@@ -28,7 +28,7 @@ if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$ent
 
 # Running it again replaces the entry instead of adding another.
 XDG_DATA_HOME="$work/data" "$collection/setup" >/dev/null || fail "second run failed"
-[ "$(ls "$apps" | wc -l)" -eq 1 ] || fail "second run left $(ls "$apps")"
+[ "$(ls "$apps"/*.desktop | wc -l)" -eq 1 ] || fail "second run left $(ls "$apps")"
 
 rm "$collection/pelta/pelta"
 out=$(XDG_DATA_HOME="$work/other" "$collection/setup") || fail "setup without games failed"
