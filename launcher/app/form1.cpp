@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "app/launcher_fonts.h"
+#include "app/qt_text.h"
 #include "app/title_plate.h"
 #include "core/data_files.h"
 #include "core/description.h"
@@ -20,8 +21,6 @@
 
 namespace launcher {
 namespace {
-
-QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QColor ToQColor(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
 
@@ -58,7 +57,7 @@ Form1::Form1(std::filesystem::path launcherDir, LauncherServices services)
       drawing_(kClientWidth, kClientHeight, QImage::Format_ARGB32_Premultiplied) {
     drawing_.fill(Qt::transparent);
     setObjectName("Form1");
-    setWindowTitle(Text(kDefaultCaption));
+    setWindowTitle(ToQString(kDefaultCaption));
     // A fixed single border with only the close box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
@@ -79,11 +78,11 @@ void Form1::BuildControls() {
         auto* b = new QToolButton(this);
         b->setObjectName(d.name);
         b->setGeometry(d.geometry);
-        b->setText(Text(d.caption));
+        b->setText(ToQString(d.caption));
         b->setIcon(QIcon(d.picture));
         b->setIconSize(d.pictureSize);
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setToolTip(Text(d.toolTip));
+        b->setToolTip(ToQString(d.toolTip));
         b->setFocusPolicy(Qt::StrongFocus);
         buttons[i] = b;
     }
@@ -109,7 +108,7 @@ void Form1::BuildControls() {
     Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The description is only shown, never saved: editing it would only mislead.
     Text1_->setReadOnly(true);
-    Text1_->setToolTip(Text("説明などが表示されます"));
+    Text1_->setToolTip(ToQString("説明などが表示されます"));
     QPalette textPalette = Text1_->palette();
     textPalette.setColor(QPalette::Base, Qt::white);
     Text1_->setPalette(textPalette);
@@ -117,7 +116,7 @@ void Form1::BuildControls() {
     Label1_ = new QLabel(this);
     Label1_->setObjectName("Label1");
     Label1_->setFont(TitleFont());
-    Label1_->setToolTip(Text("ゲーム名"));
+    Label1_->setToolTip(ToQString("ゲーム名"));
     Label1_->setGeometry(8, 30, 20, 20);
 
     QWidget* order[] = {buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], Picture1_, Text1_, Label1_};
@@ -182,7 +181,7 @@ void Form1::ShowEntry() {
     ShowTitle();
     LoadEntryPicture();
     if (!LoadEntryDescription()) {
-        services_.showMessage(Text(kDescriptionMissing));
+        services_.showMessage(ToQString(kDescriptionMissing));
         services_.quit();
     }
 }
@@ -197,7 +196,7 @@ void Form1::Start(std::string_view directory, std::string_view commandLine, std:
     if (const auto* failure = std::get_if<LaunchFailure>(&planned)) {
         services_.showMessage(QString::fromStdString(LaunchFailureText(*failure)));
     } else if (!services_.startProcess(std::get<LaunchPlan>(planned))) {
-        services_.showMessage(Text(kStartFailed));
+        services_.showMessage(ToQString(kStartFailed));
     }
 }
 

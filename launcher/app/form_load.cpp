@@ -6,17 +6,12 @@
 
 #include "app/frm_splash.h"
 #include "core/data_files.h"
+#include "app/qt_text.h"
 #include "core/messages.h"
 #include "core/path_lookup.h"
 #include "core/startup_files.h"
 
 namespace launcher {
-namespace {
-
-QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
-}  // namespace
-
 std::unique_ptr<Form1> Form_Load(const StartupPlaces& places, const LauncherServices& services, QLockFile& instanceLock) {
     frmSplash splash;
     splash.show();
@@ -31,26 +26,26 @@ std::unique_ptr<Form1> Form_Load(const StartupPlaces& places, const LauncherServ
     // no typed text (its description box is read-only), so none is ever opened for it.
 
     if (!instanceLock.tryLock(0)) {
-        services.showMessage(Text(kAlreadyRunning));
+        services.showMessage(ToQString(kAlreadyRunning));
         return nullptr;
     }
     const std::optional<GameList> list = LoadGameList(launcherDir);
     if (!list) {
-        services.showMessage(Text(kGameListMissing));
+        services.showMessage(ToQString(kGameListMissing));
         return nullptr;
     }
     auto form = std::make_unique<Form1>(launcherDir, services);
     form->SetGameList(*list);
     const std::optional<LauncherSettings> settings = LoadLauncherSettings(launcherDir);
     if (!settings) {
-        services.showMessage(Text(kSettingsMissing));
+        services.showMessage(ToQString(kSettingsMissing));
         return nullptr;
     }
     form->ApplySettings(*settings);
     form->LoadBackground();
     form->LoadEntryPicture();
     if (!form->LoadEntryDescription()) {
-        services.showMessage(Text(kDescriptionMissing));
+        services.showMessage(ToQString(kDescriptionMissing));
         return nullptr;
     }
     form->ShowTitle();

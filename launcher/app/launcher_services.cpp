@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QProcess>
 
+#include "app/qt_text.h"
 #include "core/messages.h"
 
 namespace launcher {
@@ -19,7 +20,7 @@ LauncherServices DesktopServices(std::function<void(const std::filesystem::path&
     };
     services.showMessage = [](const QString& text) {
         // No icon, one OK button, the application's title as the caption.
-        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kDefaultCaption.data(), kDefaultCaption.size()), text,
+        QMessageBox box(QMessageBox::NoIcon, ToQString(kDefaultCaption), text,
                         QMessageBox::Ok);
         box.exec();
     };

@@ -29,7 +29,7 @@ class LauncherFixture {
 public:
     LauncherFixture();
 
-    // A record of "game.csv" per entry: title, folder, command, description and picture names.
+    // The data files, written from UTF-8 as the Shift-JIS the launcher reads.
     void WriteGameList(const std::string& utf8Csv) const;
     void WriteSettings(const std::string& utf8Ini) const;
     void WriteDescription(const std::string& name, const std::string& utf8Text) const;
