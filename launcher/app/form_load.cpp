@@ -5,8 +5,8 @@
 #include <QLockFile>
 
 #include "app/frm_splash.h"
-#include "core/data_files.h"
 #include "app/qt_text.h"
+#include "core/data_files.h"
 #include "core/messages.h"
 #include "core/path_lookup.h"
 #include "core/startup_files.h"
