@@ -230,6 +230,11 @@ TEST(Form1, RunStartsTheGameInItsFolderWithoutEndingOnFailure) {
     EXPECT_EQ(f.recorded.quits, 0);
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(f.recorded.sounds, std::vector<std::string>(4, "click2.wav"));
+
+    // Starting a game changes nothing for the launcher's own files.
+    Click(*form, "Command2");
+    EXPECT_EQ(f.recorded.sounds.back(), "click.wav");
+    EXPECT_EQ(Title(*form), " ゲーム0 ");
 }
 
 TEST(Form1, SetupStartsOnlyTheCollectionsOwnSetup) {
