@@ -25,6 +25,8 @@ std::unique_ptr<Form1> Form_Load(const StartupPlaces& places, const LauncherServ
     // The input method is left alone: Qt cannot close it for a window, and this window takes
     // no typed text (its description box is read-only), so none is ever opened for it.
 
+    // Only a lock whose launcher is gone is stale, however long the running one has held it.
+    instanceLock.setStaleLockTime(0);
     if (!instanceLock.tryLock(0)) {
         services.showMessage(ToQString(kAlreadyRunning));
         return nullptr;
