@@ -20,10 +20,6 @@ function(collection_executable name)
   collection_warnings(${name})
 endfunction()
 
-# Longest a single test may run before ctest stops it as hung (seconds); sanitizer builds
-# are several times slower than the optimised one.
-set(COLLECTION_TEST_TIMEOUT 300 CACHE STRING "ctest timeout of each test, in seconds")
-
 # Gives TARGET its include root: a folder of its own in the build tree whose one entry, named
 # like the target's source folder, leads to that folder. `#include "<folder>/x.h"` thus resolves
 # only in code that links TARGET, and an include written from the wrong layer fails to compile.
@@ -81,6 +77,10 @@ macro(collection_platform)
     return()
   endif()
 endmacro()
+
+# Longest a single test may run before ctest stops it as hung (seconds); sanitizer builds
+# are several times slower than the optimised one.
+set(COLLECTION_TEST_TIMEOUT 300 CACHE STRING "ctest timeout of each test, in seconds")
 
 # A GoogleTest binary. Discovery runs at test time (PRE_TEST) so that it sees the
 # headless environment instead of running at build time without it. QT: the test needs a

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,18 +59,28 @@ void SyncDirectoryOf(const fs::path& path) {
     ::close(fd);
 }
 
+// The process's umask, read without setting it: setting it, even for a moment, would change the
+// mode of files other threads create meanwhile.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    }
+    return 022;  // the usual umask, where the kernel does not say
+}
+
 // The permission bits the new file should carry: the old file's, or what creating it would give.
 mode_t ModeFor(const fs::path& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
-    // umask can only be read by setting it; the program sets it nowhere else.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~CurrentUmask();
 }
 
-// Folder-level refusals, after which writing the existing file itself may still work.
-bool FolderRefused(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+// A refusal by the folder, with the file itself there to be written in place instead.
+bool CanWriteInPlace(int error, const fs::path& path) {
+    std::error_code ec;
+    return (error == EACCES || error == EPERM || error == EROFS) && fs::exists(path, ec);
+}
 
 // Closes `fd`; returns `error`, or the error of the close when there was none before.
 int Close(int fd, int error) {
@@ -104,7 +116,7 @@ WriteResult ReplaceFile(const fs::path& requested, std::string_view bytes, const
     int fd = steps.createTemporary(pattern);
     if (fd < 0) {
         int error = errno;
-        if (FolderRefused(error) && fs::exists(path)) return WriteInPlace(path, bytes);
+        if (CanWriteInPlace(error, path)) return WriteInPlace(path, bytes);
         return Failure(Describe("cannot create a file beside", path, error));
     }
     const fs::path temp = pattern;
@@ -112,12 +124,12 @@ WriteResult ReplaceFile(const fs::path& requested, std::string_view bytes, const
     if (::fchmod(fd, ModeFor(path)) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
     if ((error = Close(fd, error)) != 0) {
         ::unlink(temp.c_str());
-        return Failure(Describe("cannot write", temp, error));
+        return Failure(Describe("cannot write", path, error));
     }
     if (steps.rename(temp, path) != 0) {
         error = errno;
         ::unlink(temp.c_str());
-        if (FolderRefused(error) && fs::exists(path)) return WriteInPlace(path, bytes);
+        if (CanWriteInPlace(error, path)) return WriteInPlace(path, bytes);
         return Failure(Describe("cannot replace", path, error));
     }
     SyncDirectoryOf(path);

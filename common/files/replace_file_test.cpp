@@ -74,10 +74,14 @@ TEST_F(ReplaceFileTest, KeepsThePermissionBitsOfTheFileItReplaces) {
 }
 
 TEST_F(ReplaceFileTest, NewFileGetsTheUsualModeNotTheTemporaryFilesPrivateOne) {
-    const mode_t mask = ::umask(022);
-    ASSERT_TRUE(ReplaceFile(dir_ / "a.dat", "new"));
-    ::umask(mask);
-    EXPECT_EQ(Mode(dir_ / "a.dat"), 0644u);
+    for (mode_t mask : {022, 027, 002}) {
+        const fs::path path = dir_ / ("a" + std::to_string(mask) + ".dat");
+        const mode_t saved = ::umask(mask);
+        const bool written = static_cast<bool>(ReplaceFile(path, "new"));
+        ::umask(saved);
+        ASSERT_TRUE(written);
+        EXPECT_EQ(Mode(path), 0666u & ~mask) << "umask " << std::oct << mask;
+    }
 }
 
 TEST_F(ReplaceFileTest, WritesThroughSymbolicLinks) {

@@ -2,20 +2,102 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <span>
 #include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
 namespace midi {
 namespace {
 
-// Music under the sound effects: about -28 dBFS RMS with TimGM6mb (the quieter SoundFont),
+// Music under the sound effects: about -29 dBFS RMS with TimGM6mb (the quieter SoundFont),
 // peaks below -3 dBFS even with the louder FluidR3.
-constexpr double kGain = 0.3;
+constexpr double kGain = 0.34;
 // 2 periods of 512 frames: about 12 ms per period, 23 ms of buffering in all.
 constexpr int kPeriodFrames = 512;
 constexpr int kPeriods = 2;
+
+// The mix. The music's messages stay as the player sends them; these shape what they do here.
+constexpr int kDrumChannel = 9;
+constexpr int kDrumKitBank = 128;
+constexpr int kStandardKit = 0;
+constexpr int kVolumeController = 7;
+constexpr int kPanController = 10;
+constexpr int kReverbController = 91;
+constexpr int kDefaultVolume = 100;  // what General MIDI System On sets
+// Random pans of 0..127 spread over 40..88: the chords move around the middle, never to one ear.
+constexpr int kPanCentre = 64;
+constexpr int kPanReach = 24;
+// Random reverb sends of 0..127 scaled to 0..40, the General MIDI default, so a large send adds
+// room without blurring the drums' and chords' attacks.
+constexpr int kLargestReverbSend = 40;
+
+// How much louder each kit plays than the standard kit, measured for the SoundFonts the music
+// is played with by sounding every drum pattern once on each kit, dry. Other SoundFonts play
+// their kits as they come.
+struct KitLevel {
+    int program;
+    double decibels;
+};
+struct SoundFontKitLevels {
+    std::string_view stem;  // the SoundFont's file name without its extension
+    std::span<const KitLevel> levels;
+};
+constexpr KitLevel kTimGm6mbKits[] = {{8, 5.0}, {16, 2.4}, {24, 2.6}, {25, 2.3}};
+constexpr KitLevel kFluidR3Kits[] = {{1, 0.6}, {8, 1.7}, {16, 4.9}, {24, 3.5}, {25, 9.8}, {32, 2.5}};
+constexpr SoundFontKitLevels kKitLevels[] = {{"TimGM6mb", kTimGm6mbKits}, {"FluidR3_GM", kFluidR3Kits}};
+
+// The kit levels for the SoundFont at `path`, which may be a link such as default-GM.sf2.
+std::span<const KitLevel> KitLevelsFor(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path file = std::filesystem::canonical(path, error);
+    if (error) file = path;
+    for (const SoundFontKitLevels& font : kKitLevels)
+        if (file.stem() == font.stem) return font.levels;
+    return {};
+}
+
+// Channel volume that brings `kit` to the standard kit's level; volume acts as 40 log10(v / 127) dB.
+int KitVolume(int kit, std::span<const KitLevel> levels) {
+    for (const KitLevel& level : levels)
+        if (level.program == kit)
+            return static_cast<int>(std::lround(kDefaultVolume * std::pow(10.0, -level.decibels / 40)));
+    return kDefaultVolume;
+}
+
+// A kit the SoundFont lacks would fall back to the standard kit; the nearest other kit it has
+// (by program number, which groups kits by kind) keeps the sound the draw asked for distinct.
+int AvailableKit(int wanted, const std::vector<int>& kits) {
+    if (kits.empty() || std::find(kits.begin(), kits.end(), wanted) != kits.end()) return wanted;
+    int best = kStandardKit;
+    for (int kit : kits) {
+        bool nearer = best == kStandardKit || std::abs(kit - wanted) < std::abs(best - wanted);
+        if (kit != kStandardKit && nearer) best = kit;
+    }
+    return best;
+}
+
+int ModeratePan(int pan) { return kPanCentre + (pan - kPanCentre) * kPanReach / kPanCentre; }
+
+int ModerateReverbSend(int send) { return send * kLargestReverbSend / 127; }
+
+// The drum kits (presets of the percussion bank) the loaded SoundFont has, ascending.
+std::vector<int> DrumKits(fluid_synth_t* synth, int soundFontId) {
+    std::vector<int> kits;
+    fluid_sfont_t* font = fluid_synth_get_sfont_by_id(synth, soundFontId);
+    if (!font) return kits;
+    fluid_sfont_iteration_start(font);
+    while (fluid_preset_t* preset = fluid_sfont_iteration_next(font))
+        if (fluid_preset_get_banknum(preset) == kDrumKitBank) kits.push_back(fluid_preset_get_num(preset));
+    std::sort(kits.begin(), kits.end());
+    return kits;
+}
 
 // FluidSynth reports each failure in several lines of its own; we report it once, ourselves.
 void QuietFluidSynthLog() {
@@ -39,6 +121,8 @@ struct FluidSynthMidiOut::Synth {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr;
+    std::vector<int> drumKits;
+    std::span<const KitLevel> kitLevels;
 
     ~Synth() {
         if (driver) delete_fluid_audio_driver(driver);
@@ -84,10 +168,13 @@ std::unique_ptr<FluidSynthMidiOut> FluidSynthMidiOut::Create(const std::string& 
         std::cerr << "music: no audio device; playing silently\n";
         return nullptr;
     }
-    if (fluid_synth_sfload(synth->synth, soundFont.c_str(), 1) == FLUID_FAILED) {
+    int soundFontId = fluid_synth_sfload(synth->synth, soundFont.c_str(), 1);
+    if (soundFontId == FLUID_FAILED) {
         std::cerr << "music: cannot load the SoundFont " << soundFont << "; playing silently\n";
         return nullptr;
     }
+    synth->drumKits = DrumKits(synth->synth, soundFontId);
+    synth->kitLevels = KitLevelsFor(soundFont);
     return std::unique_ptr<FluidSynthMidiOut>(new FluidSynthMidiOut(std::move(synth)));
 }
 
@@ -115,12 +202,28 @@ void FluidSynthMidiOut::SendShort(std::uint32_t packed) {
     case 0x80: fluid_synth_noteoff(s, channel, data1); break;
     case 0x90: fluid_synth_noteon(s, channel, data1, data2); break;  // velocity 0 ends the note
     case 0xA0: fluid_synth_key_pressure(s, channel, data1, data2); break;
-    case 0xB0: fluid_synth_cc(s, channel, data1, data2); break;
-    case 0xC0: fluid_synth_program_change(s, channel, data1); break;
+    case 0xB0: Control(channel, data1, data2); break;
+    case 0xC0: ProgramChange(channel, data1); break;
     case 0xD0: fluid_synth_channel_pressure(s, channel, data1); break;
     case 0xE0: fluid_synth_pitch_bend(s, channel, data1 | (data2 << 7)); break;
     default: break;  // system messages have no meaning for the synthesizer here
     }
+}
+
+void FluidSynthMidiOut::Control(int channel, int controller, int value) {
+    if (controller == kPanController) value = ModeratePan(value);
+    if (controller == kReverbController) value = ModerateReverbSend(value);
+    fluid_synth_cc(synth_->synth, channel, controller, value);
+}
+
+void FluidSynthMidiOut::ProgramChange(int channel, int program) {
+    if (channel != kDrumChannel) {
+        fluid_synth_program_change(synth_->synth, channel, program);
+        return;
+    }
+    int kit = AvailableKit(program, synth_->drumKits);
+    fluid_synth_program_change(synth_->synth, channel, kit);
+    fluid_synth_cc(synth_->synth, channel, kVolumeController, KitVolume(kit, synth_->kitLevels));
 }
 
 void FluidSynthMidiOut::SendLong(std::span<const std::uint8_t> bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 // MIDI output through an in-process FluidSynth synthesizer playing a General MIDI SoundFont,
-// either live on the audio device or rendered offline into a buffer.
+// either live on the audio device or rendered offline into a buffer. It mixes what it plays:
+// drum kits level-matched and mapped to kits the SoundFont has, pan and reverb kept moderate.
 
 #include <cstdint>
 #include <memory>
@@ -46,6 +47,10 @@ private:
     struct Synth;
     static std::unique_ptr<FluidSynthMidiOut> Create(const std::string& soundFont, bool live);
     explicit FluidSynthMidiOut(std::unique_ptr<Synth> synth);
+    // Controllers and programs pass through the mix: moderate pan and reverb, drum kits the
+    // SoundFont has, at one level.
+    void Control(int channel, int controller, int value);
+    void ProgramChange(int channel, int program);
     std::unique_ptr<Synth> synth_;
 };
 

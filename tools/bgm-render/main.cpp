@@ -17,9 +17,9 @@
 #include "model/random.h"
 #include "music/bgm_patterns.h"
 #include "music/bgm_player.h"
+#include "synth/fluidsynth_midi_out.h"
 #include "command_line.h"
 #include "files/wav_writer.h"
-#include "synth/fluidsynth_midi_out.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "files/wav_writer.h"
-#include "sound_designs.h"
+#include "sounds/sound_designs.h"
 
 namespace {
 

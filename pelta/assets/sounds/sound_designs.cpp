@@ -1,4 +1,4 @@
-#include "sound_designs.h"
+#include "sounds/sound_designs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,26 +35,30 @@ Signal MakePitchWhoosh() {
 }
 
 Signal MakeBatCrack() {
-    constexpr double kLength = 0.26;
-    // The bat's ringing: frequency, level and decay time of each mode.
+    constexpr double kLength = 0.16;
+    // The crack: a burst of noise spread over 2..6 kHz, rising in a fifth of a millisecond and
+    // gone within a few.
+    constexpr double kCrackRise = 0.0002, kCrackDecay = 0.0018;
+    // The ring: the bat's higher modes, all above 1 kHz and short-lived.
     struct Mode {
         double hz, level, decay;
     };
-    constexpr Mode kModes[] = {{610, 1.0, 0.045}, {1370, 0.7, 0.028}, {2450, 0.45, 0.016}, {3850, 0.25, 0.009}};
+    constexpr Mode kModes[] = {{1180, 0.22, 0.026}, {2070, 0.35, 0.016}, {3150, 0.35, 0.011}, {4400, 0.25, 0.007}};
+    // A little low weight: the ball's thump, over in a few hundredths of a second.
+    constexpr double kThumpHz = 170, kThumpLevel = 0.3, kThumpDecay = 0.014;
     Noise noise(0x5EED0002);
-    Filter click, thud;
+    Filter lowerCrack, upperCrack;
     Signal s(Samples(kLength));
     for (int i = 0; i < static_cast<int>(s.size()); ++i) {
         double t = Seconds(i);
-        double v = 0;
-        for (const Mode& m : kModes) v += m.level * std::exp(-t / m.decay) * std::sin(2 * kPi * m.hz * t);
         float n = noise.Next();
-        v += 2.5 * std::exp(-t / 0.0015) * click.Step(n, 3200, 0.8).band;
-        v += 1.2 * std::exp(-t / 0.02) * thud.Step(n, 900, 2.0).band;
+        double crack = (1 - std::exp(-t / kCrackRise)) * std::exp(-t / kCrackDecay);
+        double v = 6.0 * crack * (lowerCrack.Step(n, 2700, 1.1).band + upperCrack.Step(n, 4600, 1.1).band);
+        for (const Mode& m : kModes) v += m.level * std::exp(-t / m.decay) * std::sin(2 * kPi * m.hz * t);
+        v += kThumpLevel * std::exp(-t / kThumpDecay) * std::sin(2 * kPi * kThumpHz * t);
         s[i] = static_cast<float>(v);
     }
-    // A short fade-in keeps the crack sharp.
-    FadeEnds(s, 0.0015);
+    // No fade-in: every part starts from zero, and the crack's edge is the point.
     int tail = Samples(kEdgeFade);
     for (int i = 0; i < tail; ++i) s[s.size() - 1 - i] *= static_cast<float>(i) / tail;
     return s;
@@ -62,7 +66,9 @@ Signal MakeBatCrack() {
 
 Signal MakeSwingMiss() {
     constexpr double kLength = 0.3, kPeak = 0.07, kDecay = 0.05;
-    Noise noise(0x5EED0003);
+    // The sweep and the air hiss come from separate noises: filtered from one, they would cancel
+    // wherever their phases oppose, a notch that drifts with the sweep and sounds like phasing.
+    Noise sweepNoise(0x5EED0003), airNoise(0x5EED0005);
     Filter band, air;
     Signal s(Samples(kLength));
     for (int i = 0; i < static_cast<int>(s.size()); ++i) {
@@ -70,8 +76,8 @@ Signal MakeSwingMiss() {
         double env = SwellEnvelope(t, kPeak, kDecay);
         // A falling sweep: the bat passes fast and high, then slows as it follows through.
         double cutoff = 700 + 2600 * std::exp(-t / 0.09);
-        float n = noise.Next();
-        s[i] = static_cast<float>(env * (band.Step(n, cutoff, 2.2).band + 0.35 * air.Step(n, 4500, 0.7).high));
+        s[i] = static_cast<float>(env * (band.Step(sweepNoise.Next(), cutoff, 2.2).band +
+                                         0.35 * air.Step(airNoise.Next(), 4500, 0.7).high));
     }
     FadeEnds(s, kEdgeFade);
     return s;

@@ -1,12 +1,12 @@
 #pragma once
 // The batting game's four sound effects, as mono signals at kSampleRate.
 
-#include "synth.h"
+#include "sounds/synth.h"
 
 namespace pelta::sounds {
 
 Signal MakePitchWhoosh();   // "pitch.wav": the ball rushing away from the pitcher
-Signal MakeBatCrack();      // "hit.wav": a short noise burst ringing with a wooden bat's modes
+Signal MakeBatCrack();      // "hit.wav": a bright crack, the bat's short high ring, a little thump
 Signal MakeSwingMiss();     // "kara.wav": the bat swishing through empty air
 Signal MakeApplause();      // "applause.wav": a crowd clapping, looped seamlessly
 

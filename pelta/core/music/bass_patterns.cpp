@@ -1,6 +1,8 @@
-// The seven bass lines. All sit on one four-bar progression in A minor whose bar roots are
+// The seven bass lines. All sit on one four-bar frame in A minor whose bar roots are
 // A | F or D | C or A | G, the same roots the chord patterns voice, so any bass line fits any
-// chord pattern under any transposition.
+// chord pattern; the lines take different roots in it (i VI III VII, i iv III VII, i VI i VII,
+// i iv i VII). They keep to C2..D3 (36..50), so that even six semitones down the lowest note
+// stays above E1, where small speakers still carry it.
 
 #include <string_view>
 
@@ -12,41 +14,41 @@ namespace {
 
 using BassSource = std::array<std::array<std::string_view, kPitchedBarsUsed>, kBassPatternCount>;
 constexpr BassSource kBassSource = {{
-    // 0: driving eighths.
-    {"A1> - A1 - A1 - A1 - A1> - A1 - A1 - A1 -",
-     "F1> - F1 - F1 - F1 - F1> - F1 - F1 - F1 -",
-     "C2> - C2 - C2 - C2 - C2> - C2 - C2 - C2 -",
-     "G1> - G1 - G1 - G1 - G1> - G1 - E1 - G1 -"},
+    // 0: driving eighths, ghosted between the beats.
+    {"A2> - A2' - A2 - A2' - A2> - A2' - A2 - A2' -",
+     "F2> - F2' - F2 - F2' - F2> - F2' - F2 - F2' -",
+     "C3> - C3' - C3 - C3' - C3> - C3' - C3 - C3' -",
+     "G2> - G2' - G2 - G2' - G2> - G2' - D2 - G2' -"},
     // 1: root and fifth.
-    {"A1> - - . E1 - - . A1 - - . E2 - - .",
-     "F1> - - . C2 - - . F1 - - . C2 - - .",
-     "C2> - - . G1 - - . C2 - - . G1 - - .",
-     "G1> - - . D2 - - . G1 - - . D2 - - ."},
-    // 2: disco octaves.
-    {"A1> . A2 . A1 . A2 . A1> . A2 . A1 . A2 .",
-     "F1> . F2 . F1 . F2 . F1> . F2 . F1 . F2 .",
-     "C2> . C3 . C2 . C3 . C2> . C3 . C2 . C3 .",
-     "G1> . G2 . G1 . G2 . G1> . G2 . G1 . G2 ."},
+    {"A2> - - . E2 - - . A2 - - . E2 - - .",
+     "D2> - - . A2 - - . D3 - - . A2 - - .",
+     "C3> - - . G2 - - . C3 - - . G2 - - .",
+     "G2> - - . D2 - - . G2 - - . D3 - - ."},
+    // 2: disco bounce, root on the beat and fifth on the off-beat.
+    {"A2> . E2 . A2 . E2 . A2> . E2 . A2 . C3 .",
+     "F2> . C3 . F2 . C3 . F2> . C3 . F2 . A2 .",
+     "A2> . E2 . A2 . E2 . A2> . E2 . A2 . C3 .",
+     "G2> . D3 . G2 . D3 . G2> . D3 . G2 . D2 ."},
     // 3: syncopated funk with ghost notes.
-    {"A1> - . A1' . . A2 . . A1 - . G1 . A1' .",
+    {"A2> - . A2' . . E2 . . A2 - . G2 . A2' .",
      "D2> - . D2' . . D3 . . D2 - . C2 . D2' .",
-     "C2> - . C2' . . C3 . . C2 - . A1 . C2' .",
-     "G1> - . G1' . . G2 . . G1 - . E1 . G1' ."},
+     "A2> - . A2' . . C3 . . A2 - . G2 . E2' .",
+     "G2> - . G2' . . D3 . . G2 - . D2 . G2' ."},
     // 4: long notes for the slow grooves.
-    {"A1> - - - - - - - - - - . E1 - - .",
-     "D2> - - - - - - - - - - . A1 - - .",
-     "A1> - - - - - - - - - - . C2 - - .",
-     "G1> - - - - - - - - - - . D2 - - ."},
-    // 5: walking quarters through the chord tones.
-    {"A1> - - . C2 - - . E2 - - . G1 - - .",
-     "F1> - - . A1 - - . C2 - - . E2 - - .",
-     "C2> - - . E2 - - . G2 - - . E2 - - .",
-     "G1> - - . A1 - - . D2 - - . E2 - - ."},
+    {"A2> - - - - - - - - - - . E2 - - .",
+     "F2> - - - - - - - - - - . C3 - - .",
+     "C3> - - - - - - - - - - . G2 - - .",
+     "G2> - - - - - - - - - - . D2 - - ."},
+    // 5: walking quarters through the chord tones, leading back to the A.
+    {"A2> - - . C3 - - . E2 - - . G2 - - .",
+     "D2> - - . F2 - - . A2 - - . C3 - - .",
+     "C3> - - . G2 - - . E2 - - . D2 - - .",
+     "G2> - - . D3 - - . C3 - - . A2 - - ."},
     // 6: Latin, on the one, the and of two and the four.
-    {"A1> - - . . . E1 - - . . . A1 - - .",
-     "F1> - - . . . C2 - - . . . F1 - - .",
-     "C2> - - . . . G1 - - . . . C2 - - .",
-     "G1> - - . . . D2 - - . . . G1 - - ."},
+    {"A2> - - . . . E2 - - . . . A2 - - .",
+     "F2> - - . . . C3 - - . . . F2 - - .",
+     "A2> - - . . . C3 - - . . . E2 - - .",
+     "G2> - - . . . D3 - - . . . G2 - - ."},
 }};
 
 }  // namespace

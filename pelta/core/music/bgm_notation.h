@@ -136,8 +136,9 @@ constexpr int ParseNoteName(std::string_view name) {
     return note + 12 * (octave - '0' + 1);
 }
 
+// Further apart than the player's random spread of -20..+19, so accents and ghost notes stay audible.
 constexpr int kBassVelocity = 100;
-constexpr int kBassAccent = 116;
+constexpr int kBassAccent = 126;
 constexpr int kBassSoft = 72;
 
 template <std::size_t Capacity>
@@ -168,21 +169,23 @@ constexpr BarEvents<Capacity> ParseBassBar(std::string_view text) {
     return bar;
 }
 
-// Close voicings inside 60..69, lowest note first, named for the bass root they sit on.
+// Close voicings inside 60..69, lowest note first, named for the bass root they sit on. A chord
+// without an A in it lets the top voice leave the A and sing G or F.
 struct Voicing {
     std::string_view name;
     std::array<int, 4> notes;
 };
-constexpr std::array<Voicing, 9> kVoicings = {{
+constexpr std::array<Voicing, 10> kVoicings = {{
     {"Am7", {60, 64, 67, 69}},
     {"Am11", {60, 62, 64, 69}},
+    {"Am7add11", {60, 62, 64, 67}},
     {"Fmaj7", {60, 64, 65, 69}},
     {"Fadd9", {60, 65, 67, 69}},
     {"Dm7", {60, 62, 65, 69}},
-    {"C6", {60, 64, 67, 69}},
+    {"Dm9", {60, 62, 64, 65}},
     {"Cadd9", {60, 62, 64, 67}},
-    {"G9sus", {60, 62, 67, 69}},
-    {"Em11", {62, 64, 67, 69}},
+    {"G6add9", {62, 64, 67, 69}},
+    {"G7sus4", {60, 62, 65, 67}},
 }};
 
 constexpr const Voicing& FindVoicing(std::string_view name) {
@@ -191,9 +194,13 @@ constexpr const Voicing& FindVoicing(std::string_view name) {
     throw "unknown chord voicing";
 }
 
-// The top note sings a little above the rest of the chord.
+// Loud, normal and soft strikes lie further apart than the player's random spread of -15..+14,
+// so accents stay audible; the top note sings a little above the rest of the chord.
+constexpr int kChordAccent = 104;
+constexpr int kChordVelocity = 82;
+constexpr int kChordSoft = 60;
 constexpr int ChordVelocity(char level, bool top) {
-    int base = level == 'X' ? 91 : level == 'x' ? 88 : 85;
+    int base = level == 'X' ? kChordAccent : level == 'x' ? kChordVelocity : kChordSoft;
     return top ? base + 4 : base;
 }
 

@@ -1,7 +1,8 @@
-// The eight drum grooves, one per feel. Each phrase opens with a crash, varies in bar 3 or 6 and
-// ends with a fill into the next phrase. Keys: 36 kick, 37 side stick, 38 snare, 39 clap,
+// The eight drum grooves, one per feel, all on a straight grid so that any of them sits under
+// any bass line. Each phrase opens with a crash, varies in bar 3 or 6 and ends with the only
+// fill of the phrase, in its last bar. Keys: 36 kick, 37 side stick, 38 snare, 39 clap,
 // 41/43/45/47/48/50 toms low to high, 42 closed hat, 44 pedal hat, 46 open hat, 49 crash,
-// 51 ride, 54 tambourine, 56 cowbell, 62/63/64 congas, 65/66 timbales, 69 cabasa.
+// 51 ride, 53 ride bell, 54 tambourine, 56 cowbell, 62/63/64 congas, 65/66 timbales, 69 cabasa.
 
 #include <string_view>
 
@@ -38,33 +39,34 @@ constexpr std::string_view kRockFill = R"(
     41 ...............8
 )";
 
-// 1: shuffle on a triplet grid, ride and pedal hat.
-constexpr std::string_view kShuffleOpen = R"(
-    49 9...........
-    36 9.....7.....
-    38 ...9.....9..
-    51 ..47.47.47.4
-    44 ...5.....5..
+// 1: ride groove, straight eighths on the ride with the pedal hat on two and four.
+constexpr std::string_view kRideOpen = R"(
+    49 9...............
+    36 9.....7...9.....
+    38 ....9.......9...
+    51 ..5.7.5.7.5.7.5.
+    44 ....5.......5...
 )";
-constexpr std::string_view kShuffle = R"(
-    36 9.....7....5
-    38 ..29....29..
-    51 7.47.47.47.4
-    44 ...5.....5..
+constexpr std::string_view kRide = R"(
+    36 9.....7...9.....
+    38 ....9..2....9..2
+    51 7.5.7.5.7.5.7.5.
+    44 ....5.......5...
 )";
-constexpr std::string_view kShuffleLift = R"(
-    36 9....47.....
-    38 ..29..2..9.2
-    51 7.47.47.47.4
-    44 ...5.....5..
+constexpr std::string_view kRideLift = R"(
+    36 9.....7.9.7.....
+    38 ....9..2....9.2.
+    51 7.5.7.5.7.5.7.5.
+    53 ........7.......
+    44 ....5.......5...
 )";
-constexpr std::string_view kShuffleFill = R"(
-    36 9.....7.....
-    38 ..29..767...
-    51 7.47.4......
-    48 .........8..
-    45 ..........7.
-    41 ...........8
+constexpr std::string_view kRideFill = R"(
+    36 9.....7.........
+    38 ....9..2.767....
+    51 7.5.7.5.........
+    48 ............8...
+    45 .............7..
+    41 ..............88
 )";
 
 // 2: half-time, snare on beat three, busy sixteenth hats.
@@ -200,34 +202,25 @@ constexpr std::string_view kMarchRoll = R"(
     38 8...3...6...3...4455556666777789
 )";
 
-// 7: fill-heavy, tom runs every other bar.
-constexpr std::string_view kBusyOpen = R"(
+// 7: driving, sixteenth-note hats and pushed kicks, one big tom fill at the phrase end.
+constexpr std::string_view kDriveOpen = R"(
     49 9...............
     36 9.....7.9.......
     38 ....9.......9...
     42 ..5.7.5.7.5.7.5.
 )";
-constexpr std::string_view kBusy = R"(
+constexpr std::string_view kDrive = R"(
     36 9.....7.9.....6.
     38 ....9.......9...
-    42 7.5.7.5.7.5.7.5.
+    42 7353735373537353
 )";
-constexpr std::string_view kBusyHalfFill = R"(
-    36 9.....7.........
-    38 ....9...7676....
-    42 7.5.7.5.........
-    48 ............87..
-    45 ..............87
+constexpr std::string_view kDrivePush = R"(
+    36 9.....7.9..6..6.
+    38 ....9.......9..3
+    42 735373537353735.
+    46 ...............6
 )";
-constexpr std::string_view kBusyTomRun = R"(
-    36 9..6....9..6....
-    38 7.6.9.6.........
-    50 ........87......
-    48 ..........87....
-    45 ............87..
-    41 ..............89
-)";
-constexpr std::string_view kBusyBigFill = R"(
+constexpr std::string_view kDriveFill = R"(
     36 9...........9...
     38 ..6.9.6677......
     50 ........8.7.....
@@ -239,13 +232,13 @@ constexpr std::string_view kBusyBigFill = R"(
 using DrumSource = std::array<std::array<std::string_view, kBarsPerPhrase>, kDrumPatternCount>;
 constexpr DrumSource kDrumSource = {{
     {kRockOpen, kRock, kRock, kRockPush, kRock, kRock, kRockPush, kRockFill},
-    {kShuffleOpen, kShuffle, kShuffle, kShuffleLift, kShuffle, kShuffle, kShuffleLift, kShuffleFill},
+    {kRideOpen, kRide, kRide, kRideLift, kRide, kRide, kRideLift, kRideFill},
     {kHalfOpen, kHalf, kHalf, kHalfOpenHat, kHalf, kHalf, kHalfOpenHat, kHalfFill},
     {kDiscoOpen, kDisco, kDisco, kDiscoTambourine, kDisco, kDiscoTambourine, kDisco, kDiscoFill},
     {kBreakOpen, kBreak, kBreak, kBreakSkip, kBreak, kBreak, kBreakSkip, kBreakFill},
     {kLatinOpen, kLatin, kLatin, kLatinBell, kLatin, kLatin, kLatinBell, kLatinFill},
     {kMarchOpen, kMarch, kMarchDrag, kMarch, kMarch, kMarchDrag, kMarch, kMarchRoll},
-    {kBusyOpen, kBusyHalfFill, kBusy, kBusyTomRun, kBusy, kBusyHalfFill, kBusy, kBusyBigFill},
+    {kDriveOpen, kDrive, kDrive, kDrivePush, kDrive, kDrive, kDrivePush, kDriveFill},
 }};
 
 }  // namespace

@@ -31,6 +31,8 @@ public:
     void Command(pelta::Command command);
     bool IsChecked(pelta::Command command) const { return game_.IsChecked(command); }
     PeltaGame& game() { return game_; }
+    // Whether the frame tick runs (it stops while the window is in the background).
+    bool FramesRunning() const { return timer_.IsRunning(); }
     const QImage& Field() const { return field_.Image(); }
 
 protected:

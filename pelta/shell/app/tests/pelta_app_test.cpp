@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -14,10 +16,12 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 #include <tuple>
 
 #include "app/about_dlg.h"
 #include "app/main_frame.h"
+#include "dialogs/tests/modal_answer.h"
 #include "scores/high_score_file.h"
 #include "settings/application_names.h"
 
@@ -40,18 +44,26 @@ protected:
 
     // Answers each modal dialog as it opens: a name in the name entry, OK everywhere.
     void AnswerDialogs(const QString& name, QStringList* seen) {
-        auto* watcher = new QTimer(qApp);
+        auto watcher = std::make_unique<QTimer>();
         watcher->setInterval(20);
-        QObject::connect(watcher, &QTimer::timeout, [=] {
+        QObject::connect(watcher.get(), &QTimer::timeout, [=] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isVisible()) return;
             seen->append(dialog->windowTitle());
             if (auto* edit = dialog->findChild<QLineEdit*>(); edit && !edit->isReadOnly()) edit->setText(name);
+            QPushButton* ok = nullptr;
             for (QPushButton* button : dialog->findChildren<QPushButton*>())
-                if (button->text() == "OK") button->click();
+                if (button->text() == "OK") ok = button;
+            if (ok) {
+                ok->click();
+            } else {
+                // Closed all the same, so that the test fails instead of waiting for ever.
+                ADD_FAILURE() << "no OK button in " << dialog->windowTitle().toStdString();
+                dialog->done(QDialog::Rejected);
+            }
         });
         watcher->start();
-        watchers_.push_back(watcher);
+        watchers_.push_back(std::move(watcher));
     }
 
     // Watches every pitch go by, frame by frame, pressing keys on the view as a player would.
@@ -68,7 +80,7 @@ protected:
 
     QTemporaryDir home_;
     QString previous_;
-    std::vector<QTimer*> watchers_;
+    std::vector<std::unique_ptr<QTimer>> watchers_;
 };
 
 TEST_F(PeltaApp, WindowIsTheFieldBelowTheMenuBar) {
@@ -169,11 +181,14 @@ bool FramesAdvance(const GameState& s) {
     return moment() != before;
 }
 
-bool FramesStandStill(const GameState& s) {
-    const GameState before = s;
-    QTest::qWait(150);
-    return s.phase == before.phase && s.pitcherFrame == before.pitcherFrame && s.phaseTicks == before.phaseTicks &&
-           s.x == before.x;
+// Whether the game is paused: its frame tick is stopped, and what is already queued does not
+// move it on.
+bool FramesStandStill(CPeltaView& view) {
+    const GameState& s = view.game().state();
+    const auto moment = [&] { return std::tuple(s.phase, s.pitcherFrame, s.phaseTicks, s.x); };
+    const auto before = moment();
+    QCoreApplication::processEvents();
+    return !view.FramesRunning() && moment() == before;
 }
 
 TEST_F(PeltaApp, MenusLeaveTheGameRunningLeavingTheWindowPausesIt) {
@@ -195,7 +210,7 @@ TEST_F(PeltaApp, MenusLeaveTheGameRunningLeavingTheWindowPausesIt) {
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_TRUE(FramesStandStill(s));
+    EXPECT_TRUE(FramesStandStill(view));
 
     frame.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
@@ -251,6 +266,30 @@ TEST_F(PeltaApp, AGameEndsInTheDialogsAndItsScoreOutlivesTheRun) {
     EXPECT_EQ(s.highScores[2].entries[0].score, 4321);
     EXPECT_EQ(s.level, Level::Trick);
     EXPECT_EQ(s.playerName, "山田");
+}
+
+// A score file that can be neither read nor moved aside is kept, so the save at exit fails:
+// the player is told, not left to find the scores missing at the next start.
+TEST_F(PeltaApp, AFailedSaveOfTheHighScoresIsShownWhenTheWindowCloses) {
+    QDir().mkdir("pelta.dat");
+    for (int i = 1; i <= 99; ++i) {
+        QFile taken(i == 1 ? QString("pelta.dat.bad") : QString("pelta.dat.bad%1").arg(i));
+        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    }
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    frame.show();
+    QString message;
+    {
+        testing::ModalAnswer answer([&message](QDialog& box) {
+            if (auto* messageBox = qobject_cast<QMessageBox*>(&box)) message = messageBox->text();
+            box.accept();
+        });
+        frame.close();
+    }
+    EXPECT_TRUE(message.startsWith(QString::fromUtf8("ハイスコアを保存できませんでした。"))) << message.toStdString();
+    EXPECT_TRUE(message.contains("pelta.dat")) << message.toStdString();
+    EXPECT_TRUE(QFileInfo("pelta.dat").isDir());
 }
 
 }  // namespace
