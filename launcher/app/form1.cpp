@@ -165,6 +165,7 @@ bool Form1::LoadEntryDescription() {
 }
 
 void Form1::ShowTitle() {
+    Label1_->hide();
     Label1_->setGeometry(8, 30, 20, 20);
     if (list_.count == 0) return;  // nothing to name: no title and no plate
     Label1_->setText(" " + QString::fromStdString(list_.Current().title) + " ");
@@ -175,7 +176,6 @@ void Form1::ShowTitle() {
 }
 
 void Form1::ShowEntry() {
-    Label1_->hide();
     drawing_.fill(Qt::transparent);
     update();
     ShowTitle();

@@ -32,7 +32,7 @@ public:
     void LoadEntryPicture();
     // False when the entry's description file is missing.
     bool LoadEntryDescription();
-    // The title on its plate, without clearing what was drawn before.
+    // The title on its plate (hidden while it is placed), without clearing what was drawn before.
     void ShowTitle();
 
     const GameList& gameList() const { return list_; }

@@ -277,6 +277,7 @@ TEST(Form1, AnEmptyListShowsAnEmptyWindow) {
     EXPECT_TRUE(f.recorded.started.empty());
     EXPECT_TRUE(f.recorded.messages.empty());
     EXPECT_EQ(PlateColumns(*form).first, -1);
+    EXPECT_TRUE(form->findChild<QLabel*>("Label1")->isHidden());
 }
 
 TEST(Form1, MissingClickSoundsPlayNothing) {
