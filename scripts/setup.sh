@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   lhasa jlha-utils libarchive-tools
   xvfb xauth xdotool
+  librsvg2-bin desktop-file-utils appstream dpkg-dev lintian
 )
 
 missing=()

@@ -86,19 +86,24 @@ play_and_quit() {
     QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "${as_player[@]}" "$prefix/games/collection-pelta" \
     2>"$log" &
   pid=$!
-  local state
-  until state=$(game_state "$pid"); [ "$state" = ready ]; do
-    if [ "$state" = ended ]; then
-      wait "$pid"
-      fail "pelta ended early with $?: $(cat "$log")"
-      pid=
-      return
-    fi
-    sleep 0.1
-  done
+  wait_for_game ready || { fail "pelta did not start: $(cat "$log")"; return; }
   kill -TERM "$pid"
+  wait_for_game ended || { fail "pelta did not end after SIGTERM: $(cat "$log")"; return; }
   wait "$pid" || fail "pelta exited with $? after SIGTERM: $(cat "$log")"
   pid=
+}
+
+# Polls the game's state for at most half a minute; fails at once when it ends while awaited
+# to be ready.
+wait_for_game() {
+  local state
+  for _ in $(seq 300); do
+    state=$(game_state "$pid")
+    [ "$state" = "$1" ] && return 0
+    [ "$state" = ended ] && return 1
+    sleep 0.1
+  done
+  return 1
 }
 
 ls -A "$folder" > "$work/before"
