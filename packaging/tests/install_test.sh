@@ -27,6 +27,7 @@ collection=$prefix/lib/games/game-collection
 # The tree: a command, menu entry and icons per program; no file a program wrote while staged.
 for id in "${ids[@]}"; do
   [ -x "$prefix/games/$id" ] || fail "no command $id"
+  [ -f "$prefix/share/man/man6/$id.6.gz" ] || fail "no manual page for $id"
   [ -f "$prefix/share/applications/$id.desktop" ] || fail "no menu entry for $id"
   [ -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon for $id"
   png=$prefix/share/icons/hicolor/48x48/apps/$id.png
