@@ -78,6 +78,10 @@ macro(collection_platform)
   endif()
 endmacro()
 
+# Longest a single test may run before ctest stops it as hung (seconds); sanitizer builds
+# are several times slower than the optimised one.
+set(COLLECTION_TEST_TIMEOUT 300 CACHE STRING "ctest timeout of each test, in seconds")
+
 # A GoogleTest binary. Discovery runs at test time (PRE_TEST) so that it sees the
 # headless environment instead of running at build time without it. QT: the test needs a
 # QApplication, which the shared Qt test main (common/qt) provides.
@@ -93,7 +97,10 @@ function(collection_test name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"
+      TIMEOUT ${COLLECTION_TEST_TIMEOUT})
 endfunction()
 
 # Places a program in the collection folder: SUBDIR "" is the top (the launcher).

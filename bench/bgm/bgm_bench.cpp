@@ -6,6 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -72,4 +74,17 @@ BENCHMARK(BM_SynthMinute)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    const char* usage = "usage: %s [--benchmark_OPTION=VALUE...]\n";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) std::printf(usage, argv[0]);
+    }
+    benchmark::Initialize(&argc, argv);  // lists the options and exits on --help
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        std::fprintf(stderr, usage, argv[0]);
+        return 2;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

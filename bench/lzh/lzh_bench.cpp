@@ -10,17 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "lzh/extract.h"
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s ARCHIVE [RUNS]\n", argv[0]);
-        return 2;
-    }
-    std::ifstream in(argv[1], std::ios::binary);
+    const std::vector<std::string> args = tool::PositionalArguments(
+        argc, argv, "ARCHIVE [RUNS]\nThe best extraction throughput of RUNS (default 5) runs over ARCHIVE.", 1, 2);
+    std::ifstream in(args[0], std::ios::binary);
     std::vector<std::uint8_t> archive(static_cast<std::size_t>(in.seekg(0, std::ios::end).tellg()));
     in.seekg(0).read(reinterpret_cast<char*>(archive.data()), static_cast<std::streamsize>(archive.size()));
-    int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    int runs = args.size() > 1 ? std::atoi(args[1].c_str()) : 5;
 
     std::string pattern = (std::filesystem::temp_directory_path() / "lzh-bench-XXXXXX").string();
     std::filesystem::path root = ::mkdtemp(pattern.data());

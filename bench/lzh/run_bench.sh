@@ -2,6 +2,8 @@
 # Extraction throughput of our extractor beside lhasa and bsdtar on one ~20 MB text archive
 # made by jlha. Usage: bench/lzh/run_bench.sh BUILD_DIR [RUNS]
 set -euo pipefail
+. "$(dirname "$0")/../../scripts/usage.sh"
+check_arguments "BUILD_DIR [RUNS]   extraction throughput beside lhasa and bsdtar" 1 2 "$@"
 build=$(realpath "$1")
 runs=${2:-5}
 work=$(mktemp -d)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QThread>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -23,6 +24,10 @@ void OnTermination(QObject* owner, std::function<void()> shutdown) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, owner);
     QObject::connect(notifier, &QSocketNotifier::activated, owner, [notifier, shutdown = std::move(shutdown)] {
+        // Events handled before the event loop runs (a processEvents() during start-up) have
+        // no loop to end, and a quit then is forgotten once the loop starts: the byte stays
+        // unread, so the notifier fires again as soon as a loop runs.
+        if (QThread::currentThread()->loopLevel() == 0) return;
         notifier->setEnabled(false);
         shutdown();
         // Also ends any modal dialog's loop.

@@ -8,7 +8,10 @@ class QObject;
 
 namespace qt {
 
-// Runs `shutdown` on the GUI thread when SIGTERM, SIGINT or SIGHUP arrives, then quits.
+// Runs `shutdown` on the GUI thread when SIGTERM, SIGINT or SIGHUP arrives, then quits; a signal
+// that arrives before the event loop runs is acted on as soon as it runs. Call it before any
+// library that takes these signals over while they are at their defaults (SDL does), so that
+// none of them is caught and forgotten during start-up.
 void OnTermination(QObject* owner, std::function<void()> shutdown);
 
 }  // namespace qt

@@ -4,7 +4,6 @@
 #include <SDL_mixer.h>
 #include <cstdlib>
 #include <filesystem>
-#include <string>
 
 namespace audio {
 namespace {
@@ -19,30 +18,13 @@ void ChooseAudioDrivers() {
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "pulseaudio,pipewire");
 }
 
-// Starting SDL's audio starts its events, which take SIGTERM and SIGINT over unless they are
-// already handled and turn them into a quit event; a program that reads no SDL events, or sets
-// its own handlers later, would then ignore a kill that comes while it starts. Sound leaves the
-// signals alone; a program's own SDL video, started first or later, still takes them.
-bool InitAudioLeavingSignals() {
-    const char* previous = SDL_GetHint(SDL_HINT_NO_SIGNAL_HANDLERS);
-    const std::string kept = previous ? previous : "";
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    const bool started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (previous) {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, kept.c_str());
-    } else {
-        SDL_ResetHint(SDL_HINT_NO_SIGNAL_HANDLERS);
-    }
-    return started;
-}
-
 }  // namespace
 
 void SdlWavPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 
 std::unique_ptr<SdlWavPlayer> SdlWavPlayer::Open(Voices voices) {
     ChooseAudioDrivers();
-    if (!InitAudioLeavingSignals()) return nullptr;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kChunkBytes) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "audio/silent_wav_player.h"
+#include "files/wav_writer.h"
 #include "sdl_audio/open_wav_player.h"
 
 namespace audio {
@@ -20,32 +21,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void PutLe(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-void PutText(std::vector<std::uint8_t>& out, const char* text) {
-    for (; *text; ++text) out.push_back(static_cast<std::uint8_t>(*text));
-}
-
 // A quiet square wave, mono 16-bit at 22.05 kHz.
-std::vector<std::uint8_t> Wav(std::uint32_t samples) {
-    constexpr std::uint32_t kRate = 22050;
-    std::vector<std::uint8_t> out;
-    PutText(out, "RIFF");
-    PutLe(out, 36 + samples * 2, 4);
-    PutText(out, "WAVEfmt ");
-    PutLe(out, 16, 4);
-    PutLe(out, 1, 2);  // PCM
-    PutLe(out, 1, 2);  // mono
-    PutLe(out, kRate, 4);
-    PutLe(out, kRate * 2, 4);
-    PutLe(out, 2, 2);
-    PutLe(out, 16, 2);
-    PutText(out, "data");
-    PutLe(out, samples * 2, 4);
-    for (std::uint32_t i = 0; i < samples; ++i) PutLe(out, (i / 50) % 2 ? 0x0400 : 0xFC00, 2);
-    return out;
+std::vector<std::uint8_t> Wav(int samples) {
+    constexpr int kRate = 22050;
+    std::vector<std::int16_t> wave;
+    for (int i = 0; i < samples; ++i) wave.push_back((i / 50) % 2 ? 0x0400 : -0x0400);
+    const std::string bytes = files::EncodeWav({1, kRate, 16}, wave);
+    return {bytes.begin(), bytes.end()};
 }
 
 // One second: long enough to still be playing when the test looks.

@@ -18,7 +18,8 @@
 #include "music/bgm_patterns.h"
 #include "music/bgm_player.h"
 #include "synth/fluidsynth_midi_out.h"
-#include "wav_writer.h"
+#include "command_line.h"
+#include "files/wav_writer.h"
 
 namespace {
 
@@ -51,13 +52,15 @@ Levels Measure(const std::vector<std::int16_t>& audio, std::size_t from, std::si
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 4) {
-        std::fprintf(stderr, "usage: %s OUT.wav [PHRASES] [SEED]\n", argv[0]);
-        return 2;
-    }
-    const std::string outPath = argv[1];
-    const int phrases = argc > 2 ? std::atoi(argv[2]) : 8;
-    const auto seed = static_cast<std::uint32_t>(argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 1);
+    const std::vector<std::string> args = tool::PositionalArguments(
+        argc, argv,
+        "OUT.wav [PHRASES] [SEED]\n"
+        "Renders PHRASES eight-bar phrases (default 8) of the batting game's music from SEED\n"
+        "(default 1) through FluidSynth into OUT.wav, and prints levels worth checking by ear.",
+        1, 3);
+    const std::string outPath = args[0];
+    const int phrases = args.size() > 1 ? std::atoi(args[1].c_str()) : 8;
+    const auto seed = static_cast<std::uint32_t>(args.size() > 2 ? std::strtoul(args[2].c_str(), nullptr, 10) : 1);
     if (phrases < 1) {
         std::fprintf(stderr, "PHRASES must be at least 1\n");
         return 2;
@@ -100,8 +103,8 @@ int main(int argc, char** argv) {
                 "%d voices left %.0f s after Stop\n",
                 20 * std::log10(std::max(levels.peak, 1) / 32768.0), levels.clipped, levels.longestSilence,
                 synth->ActiveVoices(), kTailSeconds);
-    if (!bgm_render::WriteWav(outPath, audio, 2, midi::kSynthSampleRate)) {
-        std::fprintf(stderr, "cannot write %s\n", outPath.c_str());
+    if (const files::WriteResult written = files::WriteWav(outPath, {2, midi::kSynthSampleRate, 16}, audio); !written) {
+        std::fprintf(stderr, "%s\n", written.error.c_str());
         return 1;
     }
     return 0;

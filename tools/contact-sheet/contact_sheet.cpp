@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "command_line.h"
 #include "view/field_image.h"
 
 namespace {
@@ -95,13 +96,15 @@ bool Save(const QImage& image, const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args = tool::PositionalArguments(
+        argc, argv,
+        "OUTPUT_FOLDER\n"
+        "Writes the batting game's pictures for review: a 4x contact sheet, test fields at 2x\n"
+        "and the animation strips of both figures, as PNG files.",
+        1, 1);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir out(QString::fromStdString(args[0]));
     FieldImage field;
     bool ok = Save(ContactSheet(field), out.filePath("pictures.png"));
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "command_line.h"
 #include "dialogs/game_over_dlg.h"
 #include "dialogs/name_entry_dlg.h"
 #include "dialogs/password_dlg.h"
@@ -47,13 +48,11 @@ bool Save(QWidget& widget, const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args = tool::PositionalArguments(
+        argc, argv, "OUTPUT_FOLDER\nRenders the batting game's dialogs to PNG files in OUTPUT_FOLDER.", 1, 1);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir out(QString::fromStdString(args[0]));
     if (!QDir().mkpath(out.path())) return 1;
 
     GameOverData game;

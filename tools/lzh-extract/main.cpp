@@ -9,19 +9,22 @@
 #include <cstdio>
 #include <span>
 
+#include "command_line.h"
 #include "lzh/extract.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s ARCHIVE DEST\n", argv[0]);
-        return 2;
-    }
+    const std::vector<std::string> args = tool::PositionalArguments(
+        argc, argv,
+        "ARCHIVE DEST\n"
+        "Extracts ARCHIVE into DEST as the installer does, lists each member's outcome and exits\n"
+        "with the installer's result code.",
+        2, 2);
     // The archive is mapped rather than read, as the installer finds it in its own image.
-    int fd = ::open(argv[1], O_RDONLY | O_CLOEXEC);
+    int fd = ::open(args[0].c_str(), O_RDONLY | O_CLOEXEC);
     struct stat st {};
     if (fd < 0 || ::fstat(fd, &st) != 0) {
         if (fd >= 0) ::close(fd);
-        std::fprintf(stderr, "%s: cannot read %s\n", argv[0], argv[1]);
+        std::fprintf(stderr, "%s: cannot read %s\n", argv[0], args[0].c_str());
         return static_cast<int>(lzh::ResultCode::NotArchive);
     }
     std::span<const std::uint8_t> archive;
@@ -32,7 +35,7 @@ int main(int argc, char** argv) {
     }
     ::close(fd);
 
-    lzh::ResultCode result = lzh::ExtractArchive(archive, argv[2], [](const lzh::MemberReport& r) {
+    lzh::ResultCode result = lzh::ExtractArchive(archive, args[1], [](const lzh::MemberReport& r) {
         std::printf("%10u  %s: %s\n", r.size, r.name.c_str(), lzh::OutcomeText(r.outcome));
     });
     if (mapped != MAP_FAILED) ::munmap(mapped, static_cast<std::size_t>(st.st_size));

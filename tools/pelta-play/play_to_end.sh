@@ -4,6 +4,8 @@
 # Screenshots go to OUT_DIR. Usage: tools/pelta-play/play_to_end.sh BUILD_DIR [OUT_DIR]
 # Needs xvfb, xdotool and imagemagick (import).
 set -euo pipefail
+. "$(dirname "$0")/../../scripts/usage.sh"
+check_arguments "BUILD_DIR [OUT_DIR]   plays pelta to the end under Xvfb, screenshots in OUT_DIR" 1 2 "$@"
 build=$(realpath "$1")
 out=$(realpath -m "${2:-$build/pelta-play}")
 mkdir -p "$out"

@@ -32,8 +32,8 @@ std::optional<std::set<int>> ParseFrames(const QString& text) {
     return frames;
 }
 
-std::optional<PitchShotOptions> Fail(const QString& message) {
-    std::fprintf(stderr, "pitch-shot: %s\n", qPrintable(message));
+std::optional<PitchShotOptions> Fail(const QCommandLineParser& parser, const QString& message) {
+    std::fprintf(stderr, "pitch-shot: %s\n\n%s", qPrintable(message), qPrintable(parser.helpText()));
     return std::nullopt;
 }
 
@@ -54,24 +54,25 @@ std::optional<PitchShotOptions> ParsePitchShotOptions(const QStringList& argumen
     const QCommandLineOption frames("frames", "Comma-separated frames after which to save the field.", "list");
     const QCommandLineOption out("out", "Folder for the pictures.", "dir", ".");
     parser.addOptions({pitch, level, seed, swing, frames, out});
-    if (!parser.parse(arguments)) return Fail(parser.errorText());
+    if (!parser.parse(arguments)) return Fail(parser, parser.errorText());
     if (parser.isSet("help")) parser.showHelp(0);
+    if (!parser.positionalArguments().isEmpty()) return Fail(parser, "unexpected argument " + parser.positionalArguments().first());
 
     PitchShotOptions options;
     if (parser.isSet(pitch)) {
         options.pitch = ParsePitch(parser.value(pitch));
-        if (!options.pitch) return Fail("--pitch needs six values within the catalogue");
+        if (!options.pitch) return Fail(parser, "--pitch needs six values within the catalogue");
     }
     bool ok = false;
     const int levelValue = parser.value(level).toInt(&ok);
-    if (!ok || levelValue < 0 || levelValue >= kLevelCount) return Fail("--level must be 0..3");
+    if (!ok || levelValue < 0 || levelValue >= kLevelCount) return Fail(parser, "--level must be 0..3");
     options.level = static_cast<Level>(levelValue);
     options.seed = parser.value(seed).toUInt(&ok);
-    if (!ok) return Fail("--seed must be a number");
+    if (!ok) return Fail(parser, "--seed must be a number");
     options.swingFrame = parser.value(swing).toInt(&ok);
-    if (!ok || options.swingFrame < 0) return Fail("--swing must be a frame number");
+    if (!ok || options.swingFrame < 0) return Fail(parser, "--swing must be a frame number");
     const auto shotFrames = ParseFrames(parser.value(frames));
-    if (!shotFrames) return Fail("--frames needs a list of frame numbers");
+    if (!shotFrames) return Fail(parser, "--frames needs a list of frame numbers");
     options.shotFrames = *shotFrames;
     options.outDir = parser.value(out);
     return options;

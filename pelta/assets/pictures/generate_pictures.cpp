@@ -1,13 +1,28 @@
 // Paints the batting game's 76 pictures into the folder given on the command line as
 // <resource id>.bmp, 16-colour, checking each against the picture table.
 
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <string>
 
-#include "bmp_writer.h"
+#include "files/bmp_writer.h"
 #include "painters.h"
 #include "picture_table.h"
+
+namespace {
+
+// The picture with the standard 16-colour table, written as a 4-bit bitmap.
+files::PalettedImage Paletted(const pictures::Raster& picture) {
+    files::PalettedImage image{picture.Width(), picture.Height(), {}, {}};
+    for (const pictures::Rgb8& c : pictures::kWindowsPalette) image.palette.push_back({c.r, c.g, c.b});
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) image.pixels.push_back(static_cast<std::uint8_t>(picture.At(x, y)));
+    }
+    return image;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -33,8 +48,8 @@ int main(int argc, char** argv) {
                 return 1;
             }
             const std::string path = std::string(argv[1]) + "/" + std::to_string(entry.resourceId) + ".bmp";
-            if (!pictures::WriteBmp4(path, picture)) {
-                std::fprintf(stderr, "cannot write %s\n", path.c_str());
+            if (const files::WriteResult written = files::WriteBmp(path, Paletted(picture), 4); !written) {
+                std::fprintf(stderr, "%s\n", written.error.c_str());
                 return 1;
             }
         }

@@ -2,9 +2,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
-#include "sound_designs.h"
-#include "wav_file.h"
+#include "files/wav_writer.h"
+#include "sounds/sound_designs.h"
 
 namespace {
 
@@ -30,8 +31,10 @@ int main(int argc, char** argv) {
         {"applause.wav", MakeApplause},
     };
     for (const auto& sound : sounds) {
-        if (!WriteWav(dir / sound.name, ToPcm16(sound.make(), kPeakDbfs), kSampleRate)) {
-            std::fprintf(stderr, "cannot write %s\n", (dir / sound.name).c_str());
+        const std::vector<std::int16_t> samples = ToPcm16(sound.make(), kPeakDbfs);
+        const files::WriteResult written = files::WriteWav(dir / sound.name, {1, kSampleRate, 16}, samples);
+        if (!written) {
+            std::fprintf(stderr, "%s\n", written.error.c_str());
             return 1;
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The batting game's four sound effects, as mono signals at kSampleRate.
 
-#include "synth.h"
+#include "sounds/synth.h"
 
 namespace pelta::sounds {
 

@@ -1,4 +1,4 @@
-#include "sound_designs.h"
+#include "sounds/sound_designs.h"
 
 #include <gtest/gtest.h>
 

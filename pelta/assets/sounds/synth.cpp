@@ -1,4 +1,4 @@
-#include "synth.h"
+#include "sounds/synth.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "scores/high_score_format.h"
-#include "scores/replace_file.h"
 
 namespace pelta {
 namespace {
@@ -59,9 +58,12 @@ HighScoreTable HighScoreFile::Load() {
     return HighScoreTable{};
 }
 
-bool HighScoreFile::Save(const HighScoreTable& table) {
-    if (mustKeepFile_) return false;
-    return ReplaceFile(path_, EncodeHighScores(table));
+files::WriteResult HighScoreFile::Save(const HighScoreTable& table) {
+    if (mustKeepFile_) {
+        return {files::WriteResult::How::Failed,
+                "\"" + loadPath_.string() + "\" could not be read nor moved aside; it was left as it is"};
+    }
+    return files::ReplaceFile(path_, EncodeHighScores(table));
 }
 
 }  // namespace pelta

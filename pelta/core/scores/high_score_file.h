@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "files/replace_file.h"
 #include "model/high_scores.h"
 
 namespace pelta {
@@ -23,9 +24,9 @@ public:
     // is taken) so that the next save does not destroy it.
     HighScoreTable Load();
 
-    // Replaces the file as a whole (see ReplaceFile). Refuses, returning false, while an
+    // Replaces the file as a whole (see files::ReplaceFile). Refuses, with a failure, while an
     // unreadable file could not be moved aside: it may still hold scores worth rescuing.
-    bool Save(const HighScoreTable& table);
+    files::WriteResult Save(const HighScoreTable& table);
 
     // Where Load put an unreadable file, if it did.
     const std::optional<std::filesystem::path>& keptAside() const { return keptAside_; }

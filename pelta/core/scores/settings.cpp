@@ -30,4 +30,9 @@ void SaveSettings(SettingsStore& store, const Settings& settings) {
     store.WriteText(kNameKey, settings.playerName);
 }
 
+std::int32_t KeptSwitch(std::int32_t stored, bool on) {
+    if ((stored != 0) == on) return stored;
+    return on ? 1 : 0;
+}
+
 }  // namespace pelta

@@ -36,4 +36,8 @@ Settings LoadSettings(const SettingsStore& store);
 // Writes all four; a level above 3 (practice) is stored as 0.
 void SaveSettings(SettingsStore& store, const Settings& settings);
 
+// An on/off setting as it is to be stored: the value as read while the player leaves the
+// switch as it was (any value but 0 is on), 0 once switched off, 1 once switched on.
+std::int32_t KeptSwitch(std::int32_t stored, bool on);
+
 }  // namespace pelta

@@ -4,11 +4,17 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QUrl>
 
 #include "qt/dialog_template.h"
 
 namespace pelta {
+namespace {
+
+constexpr int kCreditsMargin = 2;  // pixels between the frame and the text
+
+}  // namespace
 
 QString CAboutDlg::CreditsText() {
     return QString::fromUtf8(
@@ -40,7 +46,15 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* credits = new QPlainTextEdit(CreditsText(), this);
     credits->setReadOnly(true);
     credits->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Place(*credits, du, 7, 40, 259, 38);
+    // The lines stand close to the frame, as in a desktop edit control, and the edit is as
+    // tall as its lines in the face drawn here, standing where the layout puts its foot: a
+    // height in dialog units cut the last line through the middle.
+    credits->document()->setDocumentMargin(kCreditsMargin);
+    const int linesHeight = credits->document()->blockCount() * credits->fontMetrics().lineSpacing();
+    // One pixel row more than the lines, or the edit still offers to scroll by one.
+    const int height = linesHeight + 1 + 2 * (kCreditsMargin + credits->frameWidth());
+    const QRect foot = du.Rect(7, 40, 259, 40);
+    credits->setGeometry(foot.left(), foot.bottom() + 1 - height, foot.width(), height);
 
     auto* newest = new QPushButton(QString::fromUtf8("最新版ﾁｪｯｸ !!"), this);
     Place(*newest, du, 196, 82, 70, 14);

@@ -11,13 +11,20 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // First of all: the sound library would otherwise catch the signals of the start-up and
+    // forget them. Until the window exists there is nothing to save.
+    pelta::CMainFrame* running = nullptr;
+    qt::OnTermination(&app, [&running] {
+        if (running) running->view().Destroy();
+    });
+
     pelta::SetApplicationNames();
     // The batter's victory pose stands for the game.
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(pelta::LoadPicture(pelta::SpriteIndex::BatterVictory))));
 
     pelta::CMainFrame frame;
     if (!frame.Create()) return 1;
-    qt::OnTermination(&frame, [&frame] { frame.view().Destroy(); });
+    running = &frame;
     frame.show();
     return QApplication::exec();
 }

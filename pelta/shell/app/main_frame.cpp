@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <vector>
 
 #include "app/about_dlg.h"
@@ -100,7 +101,12 @@ void CMainFrame::BuildAccelerators() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    view_->Destroy();
+    const files::WriteResult saved = view_->Destroy();
+    if (!saved) {
+        QMessageBox::warning(this, windowTitle(),
+                             QString::fromUtf8("ハイスコアを保存できませんでした。\n") +
+                                 QString::fromStdString(saved.error));
+    }
     event->accept();
 }
 

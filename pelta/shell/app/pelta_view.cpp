@@ -10,8 +10,8 @@
 #include <iostream>
 
 #include "app/help_window.h"
-#include "data_location/data_file.h"
 #include "dialogs/password_actions.h"
+#include "files/data_file.h"
 #include "scores/settings.h"
 #include "sdl_audio/open_wav_player.h"
 #include "synth/midi_out_factory.h"
@@ -21,7 +21,7 @@ namespace {
 
 // "pelta.dat" stays in the current folder unless that folder is read-only (an installed game).
 HighScoreFile ScoreFile() {
-    const data_location::DataFile file = data_location::LocateDataFile("pelta", kHighScoreFileName, std::cerr);
+    const files::DataFile file = files::LocateDataFile("pelta", kHighScoreFileName, std::cerr);
     return HighScoreFile(file.load, file.save);
 }
 
@@ -54,6 +54,7 @@ bool CPeltaView::Create() {
     s.level = static_cast<Level>(settings.level);
     s.waveOn = settings.waveOn;
     s.playerName = settings.playerName;
+    bgmSetting_ = settings.bgmOn;
     music_.SetEnabled(settings.bgmOn != 0);
 
     if (!game_.StartTimer()) return false;
@@ -63,17 +64,19 @@ bool CPeltaView::Create() {
     return true;
 }
 
-void CPeltaView::Destroy() {
-    if (!created_) return;
+files::WriteResult CPeltaView::Destroy() {
+    if (!created_) return {files::WriteResult::How::Replaced, {}};
     created_ = false;
     game_.StopTimer();
     music_.Close();
     game_.StopSound();
 
     const GameState& s = game_.state();
-    scoreFile_.Save(s.highScores);
+    files::WriteResult saved = scoreFile_.Save(s.highScores);
+    if (!saved) std::cerr << "pelta: the high scores were not saved: " << saved.error << '\n';
     SaveSettings(settingsStore_, Settings{static_cast<std::uint8_t>(s.level), s.waveOn,
-                                          music_.IsEnabled() ? 1 : 0, s.playerName});
+                                          KeptSwitch(bgmSetting_, music_.IsEnabled()), s.playerName});
+    return saved;
 }
 
 template <typename F>
@@ -90,6 +93,8 @@ void CPeltaView::Guarded(F&& call) {
 
 void CPeltaView::Command(pelta::Command command) {
     Guarded([&] { game_.OnCommand(command); });
+    // Followed at every command, so that switching off and on again stores 1, as a switch does.
+    bgmSetting_ = KeptSwitch(bgmSetting_, music_.IsEnabled());
 }
 
 void CPeltaView::ApplyFocus(bool focused) {
@@ -110,17 +115,33 @@ void CPeltaView::paintEvent(QPaintEvent*) {
     painter.drawImage(rect(), field_.Image());
 }
 
-void CPeltaView::keyPressEvent(QKeyEvent* event) {
-    // Alt and F10 belong to the menu bar; every other key is the game's one button.
-    switch (event->key()) {
+namespace {
+
+// Alt, Alt with a key (a menu mnemonic, even where no item answers it) and F10 belong to the
+// menu bar, keys held with the logo key to the desktop; every other key, Ctrl and Shift
+// combinations included, is the game's one button.
+bool IsGameButton(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (event.key()) {
         case Qt::Key_Alt:
         case Qt::Key_AltGr:
         case Qt::Key_F10:
-            QWidget::keyPressEvent(event);
-            return;
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+            return false;
         default:
-            Guarded([&] { game_.OnKey(); });
+            return true;
     }
+}
+
+}  // namespace
+
+void CPeltaView::keyPressEvent(QKeyEvent* event) {
+    if (IsGameButton(*event))
+        Guarded([&] { game_.OnKey(); });
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void CPeltaView::mousePressEvent(QMouseEvent* event) {

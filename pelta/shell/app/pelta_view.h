@@ -24,12 +24,15 @@ public:
     // Loads the settings and the high-score file, starts the tick and opens the music. False
     // when the tick could not be had: the timer message has been shown and the view is unusable.
     bool Create();
-    // Stops everything and saves the high scores and the settings; once only.
-    void Destroy();
+    // Stops everything and saves the high scores and the settings; once only. A failed save of
+    // the high scores is written to standard error and returned for the window to show.
+    files::WriteResult Destroy();
 
     void Command(pelta::Command command);
     bool IsChecked(pelta::Command command) const { return game_.IsChecked(command); }
     PeltaGame& game() { return game_; }
+    // Whether the frame tick runs (it stops while the window is in the background).
+    bool FramesRunning() const { return timer_.IsRunning(); }
     const QImage& Field() const { return field_.Image(); }
 
 protected:
@@ -62,6 +65,8 @@ private:
     QtSettingsStore settingsStore_;
     HighScoreFile scoreFile_;
     PeltaGame game_;
+    // "BGM Sound" as read, kept as it was while the player leaves the music switch alone.
+    std::int32_t bgmSetting_ = 1;
     bool created_ = false;
     int busy_ = 0;
     bool focusChanged_ = false;

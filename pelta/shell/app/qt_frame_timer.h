@@ -16,6 +16,7 @@ public:
     explicit QtFrameTimer(std::function<void()> onTick);
     bool Start() override;
     void Stop() override { timer_.stop(); }
+    bool IsRunning() const { return timer_.isActive(); }
 
 private:
     QTimer timer_;

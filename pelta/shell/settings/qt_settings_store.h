@@ -3,13 +3,16 @@
 // (application_names.h), group "Settings".
 
 #include <QSettings>
+#include <optional>
 
 #include "scores/settings.h"
 #include "settings/application_names.h"
 
 namespace pelta {
 
-// Writes reach the disk when the store is destroyed, at the latest.
+// Writes reach the disk when the store is destroyed, at the latest. A lock on the profile that
+// its owner left behind is taken over; one that a live process keeps for more than a moment
+// costs this store's writes (with a warning) rather than freezing the window.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();
@@ -20,7 +23,11 @@ public:
     void WriteText(std::string_view key, std::string_view value) override;
 
 private:
+    // Whether writes may go ahead, decided once, before the first.
+    bool MayWrite();
+
     QSettings settings_;
+    std::optional<bool> mayWrite_;
 };
 
 }  // namespace pelta

@@ -1,23 +1,30 @@
 // The whole program offscreen: a game played to its end through the window's own input,
 // the real dialogs answered as a player would, the score found again by the next run.
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 #include <tuple>
 
 #include "app/about_dlg.h"
 #include "app/main_frame.h"
+#include "dialogs/tests/modal_answer.h"
+#include "qt/dialog_template.h"
 #include "scores/high_score_file.h"
 #include "settings/application_names.h"
 
@@ -40,18 +47,26 @@ protected:
 
     // Answers each modal dialog as it opens: a name in the name entry, OK everywhere.
     void AnswerDialogs(const QString& name, QStringList* seen) {
-        auto* watcher = new QTimer(qApp);
+        auto watcher = std::make_unique<QTimer>();
         watcher->setInterval(20);
-        QObject::connect(watcher, &QTimer::timeout, [=] {
+        QObject::connect(watcher.get(), &QTimer::timeout, [=] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isVisible()) return;
             seen->append(dialog->windowTitle());
             if (auto* edit = dialog->findChild<QLineEdit*>(); edit && !edit->isReadOnly()) edit->setText(name);
+            QPushButton* ok = nullptr;
             for (QPushButton* button : dialog->findChildren<QPushButton*>())
-                if (button->text() == "OK") button->click();
+                if (button->text() == "OK") ok = button;
+            if (ok) {
+                ok->click();
+            } else {
+                // Closed all the same, so that the test fails instead of waiting for ever.
+                ADD_FAILURE() << "no OK button in " << dialog->windowTitle().toStdString();
+                dialog->done(QDialog::Rejected);
+            }
         });
         watcher->start();
-        watchers_.push_back(watcher);
+        watchers_.push_back(std::move(watcher));
     }
 
     // Watches every pitch go by, frame by frame, pressing keys on the view as a player would.
@@ -68,7 +83,7 @@ protected:
 
     QTemporaryDir home_;
     QString previous_;
-    std::vector<QTimer*> watchers_;
+    std::vector<std::unique_ptr<QTimer>> watchers_;
 };
 
 TEST_F(PeltaApp, WindowIsTheFieldBelowTheMenuBar) {
@@ -161,6 +176,42 @@ TEST_F(PeltaApp, EscapeDoesNotStartAPitchButOtherKeysAndClicksDo) {
     EXPECT_TRUE(frame.isMinimized());
 }
 
+// Keys held with Alt are menu mnemonics and keys held with the logo key are the desktop's,
+// whether or not anything answers them; Ctrl and Shift leave a key the game's button.
+TEST_F(PeltaApp, OnlyKeysWithoutAltOrTheLogoKeyAreTheGamesButton) {
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    GameState& s = frame.view().game().state();
+
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool starts;
+    };
+    const std::vector<Case> cases = {
+        {Qt::Key_Q, Qt::AltModifier, false},
+        {Qt::Key_Space, Qt::AltModifier, false},
+        {Qt::Key_Return, Qt::AltModifier, false},
+        {Qt::Key_F4, Qt::AltModifier, false},
+        {Qt::Key_A, Qt::MetaModifier, false},
+        {Qt::Key_Meta, Qt::NoModifier, false},
+        {Qt::Key_A, Qt::ControlModifier, true},
+        {Qt::Key_A, Qt::ShiftModifier, true},
+        {Qt::Key_Space, Qt::ControlModifier | Qt::ShiftModifier, true},
+        {Qt::Key_Q, Qt::NoModifier, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());
+        frame.view().Command(Command::LevelEasy);
+        QTest::keyClick(&frame.view(), c.key, c.modifiers);
+        EXPECT_EQ(s.phase, c.starts ? GamePhase::Windup : GamePhase::Idle);
+        // A mnemonic may have handed the keyboard to the menu bar.
+        frame.view().setFocus();
+    }
+}
+
 // Whether the game's frames advance on their own (generous for slow sanitizer builds).
 bool FramesAdvance(const GameState& s) {
     auto moment = [&] { return std::tuple(s.phase, s.pitcherFrame, s.phaseTicks, s.x); };
@@ -169,11 +220,14 @@ bool FramesAdvance(const GameState& s) {
     return moment() != before;
 }
 
-bool FramesStandStill(const GameState& s) {
-    const GameState before = s;
-    QTest::qWait(150);
-    return s.phase == before.phase && s.pitcherFrame == before.pitcherFrame && s.phaseTicks == before.phaseTicks &&
-           s.x == before.x;
+// Whether the game is paused: its frame tick is stopped, and what is already queued does not
+// move it on.
+bool FramesStandStill(CPeltaView& view) {
+    const GameState& s = view.game().state();
+    const auto moment = [&] { return std::tuple(s.phase, s.pitcherFrame, s.phaseTicks, s.x); };
+    const auto before = moment();
+    QCoreApplication::processEvents();
+    return !view.FramesRunning() && moment() == before;
 }
 
 TEST_F(PeltaApp, MenusLeaveTheGameRunningLeavingTheWindowPausesIt) {
@@ -195,7 +249,7 @@ TEST_F(PeltaApp, MenusLeaveTheGameRunningLeavingTheWindowPausesIt) {
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_TRUE(FramesStandStill(s));
+    EXPECT_TRUE(FramesStandStill(view));
 
     frame.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
@@ -215,6 +269,60 @@ TEST_F(PeltaApp, AboutBoxCreditsAreFiveLinesWithTheHomePageAndTwoAddresses) {
     EXPECT_EQ(lines[1].trimmed(), QString(kHomePageUrl));
     EXPECT_TRUE(lines[2].trimmed().isEmpty());
     for (int credit : {3, 4}) EXPECT_TRUE(lines[credit].contains(QRegularExpression("<\\S+@\\S+>"))) << credit;
+}
+
+// The credits edit shows all five lines whole, with the face this desktop draws, in the
+// dialog's own size.
+TEST_F(PeltaApp, AboutBoxShowsAllFiveCreditLinesWhole) {
+    CAboutDlg about;
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    const qt::DialogUnits du(qt::DialogFont());
+    EXPECT_EQ(about.size(), QSize(du.X(273), du.Y(103)));
+
+    auto* credits = about.findChild<QPlainTextEdit*>();
+    ASSERT_NE(credits, nullptr);
+    EXPECT_EQ(credits->verticalScrollBar()->maximum(), 0) << "there is more to scroll to";
+    QTextCursor end(credits->document());
+    end.movePosition(QTextCursor::End);
+    // The caret's box spans the last line's full height, in the visible area's coordinates.
+    EXPECT_LE(credits->cursorRect(end).bottom(), credits->viewport()->height() - 1);
+    EXPECT_LE(credits->document()->documentLayout()->documentSize().width(), credits->viewport()->width());
+    // Nothing else of the dialog is covered by the edit.
+    for (QWidget* other : about.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == credits) continue;
+        EXPECT_FALSE(other->geometry().intersects(credits->geometry())) << other->metaObject()->className();
+    }
+}
+
+// "BGM Sound" goes back to the profile as it was read until the player switches the music.
+TEST_F(PeltaApp, BgmSoundIsSavedAsReadUntilThePlayerSwitchesIt) {
+    struct Case {
+        int asRead;
+        std::vector<Command> commands;
+        int saved;
+    };
+    const std::vector<Case> cases = {
+        {5, {}, 5},
+        {-2, {Command::BgmOn, Command::LevelTrick}, -2},
+        {5, {Command::BgmOff}, 0},
+        {5, {Command::BgmOff, Command::BgmOn}, 1},
+        {0, {}, 0},
+        {0, {Command::BgmOn}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "read " << c.asRead << ", " << c.commands.size() << " commands");
+        QSettings().setValue("Settings/BGM Sound", c.asRead);
+        QSettings().sync();
+        {
+            CMainFrame frame;
+            ASSERT_TRUE(frame.Create());
+            EXPECT_EQ(frame.view().IsChecked(Command::BgmOn), c.asRead != 0);
+            for (Command command : c.commands) frame.view().Command(command);
+            frame.close();
+        }
+        EXPECT_EQ(QSettings().value("Settings/BGM Sound").toInt(), c.saved);
+    }
 }
 
 TEST_F(PeltaApp, AGameEndsInTheDialogsAndItsScoreOutlivesTheRun) {
@@ -251,6 +359,30 @@ TEST_F(PeltaApp, AGameEndsInTheDialogsAndItsScoreOutlivesTheRun) {
     EXPECT_EQ(s.highScores[2].entries[0].score, 4321);
     EXPECT_EQ(s.level, Level::Trick);
     EXPECT_EQ(s.playerName, "山田");
+}
+
+// A score file that can be neither read nor moved aside is kept, so the save at exit fails:
+// the player is told, not left to find the scores missing at the next start.
+TEST_F(PeltaApp, AFailedSaveOfTheHighScoresIsShownWhenTheWindowCloses) {
+    QDir().mkdir("pelta.dat");
+    for (int i = 1; i <= 99; ++i) {
+        QFile taken(i == 1 ? QString("pelta.dat.bad") : QString("pelta.dat.bad%1").arg(i));
+        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    }
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Create());
+    frame.show();
+    QString message;
+    {
+        testing::ModalAnswer answer([&message](QDialog& box) {
+            if (auto* messageBox = qobject_cast<QMessageBox*>(&box)) message = messageBox->text();
+            box.accept();
+        });
+        frame.close();
+    }
+    EXPECT_TRUE(message.startsWith(QString::fromUtf8("ハイスコアを保存できませんでした。"))) << message.toStdString();
+    EXPECT_TRUE(message.contains("pelta.dat")) << message.toStdString();
+    EXPECT_TRUE(QFileInfo("pelta.dat").isDir());
 }
 
 }  // namespace

@@ -6,22 +6,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 #include "dialogs/tests/dialog_test_support.h"
+#include "dialogs/tests/modal_answer.h"
 
 namespace pelta {
 namespace {
 
 // Acts on the modal dialog once it is up, as the player would.
-void WhenShown(std::function<void(QDialog&)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-    });
+[[nodiscard]] std::unique_ptr<testing::ModalAnswer> WhenShown(std::function<void(QDialog&)> act) {
+    return std::make_unique<testing::ModalAnswer>(std::move(act));
 }
 
 void Click(QDialog& dialog, const char* name) {
@@ -30,7 +27,7 @@ void Click(QDialog& dialog, const char* name) {
 
 TEST(QtPeltaDialogs, NameEntryGivesTheTypedNameOrTheOfferedOneOnEsc) {
     QtPeltaDialogs dialogs(nullptr);
-    WhenShown([](QDialog& dialog) {
+    auto answer = WhenShown([](QDialog& dialog) {
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("name"));
         edit->clear();
         testing::TypeText(*edit, "ペルタ");
@@ -38,7 +35,7 @@ TEST(QtPeltaDialogs, NameEntryGivesTheTypedNameOrTheOfferedOneOnEsc) {
     });
     EXPECT_EQ(dialogs.ShowNameEntry({"Easy の 1位 にﾗﾝｸｲﾝ !!", "na･na･shi"}), "ペルタ");
 
-    WhenShown([](QDialog& dialog) {
+    answer = WhenShown([](QDialog& dialog) {
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("name"));
         edit->clear();
         testing::TypeText(*edit, "xyz");
@@ -49,13 +46,13 @@ TEST(QtPeltaDialogs, NameEntryGivesTheTypedNameOrTheOfferedOneOnEsc) {
 
 TEST(QtPeltaDialogs, PracticeGivesTheSetupOnlyOnStart) {
     QtPeltaDialogs dialogs(nullptr);
-    WhenShown([](QDialog& dialog) {
+    auto answer = WhenShown([](QDialog& dialog) {
         dialog.findChild<QComboBox*>(QStringLiteral("category2"))->setCurrentIndex(1);
         Click(dialog, "cancel");
     });
     EXPECT_EQ(dialogs.ShowPractice({}), std::nullopt);
 
-    WhenShown([](QDialog& dialog) {
+    answer = WhenShown([](QDialog& dialog) {
         dialog.findChild<QComboBox*>(QStringLiteral("category2"))->setCurrentIndex(1);
         Click(dialog, "ok");
     });
@@ -67,7 +64,7 @@ TEST(QtPeltaDialogs, PracticeGivesTheSetupOnlyOnStart) {
 TEST(QtPeltaDialogs, GameOverClosesOnlyByOk) {
     QtPeltaDialogs dialogs(nullptr);
     bool stillOpenAfterEsc = false;
-    WhenShown([&stillOpenAfterEsc](QDialog& dialog) {
+    auto answer = WhenShown([&stillOpenAfterEsc](QDialog& dialog) {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         stillOpenAfterEsc = dialog.isVisible();
         Click(dialog, "ok");

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "dialogs/password_dlg.h"
 #include "dialogs/tests/dialog_test_support.h"
+#include "dialogs/tests/modal_answer.h"
 
 namespace pelta {
 namespace {
@@ -96,12 +96,13 @@ TEST(RankingDlg, PasswordButtonOpensThePasswordDialog) {
     CRankingDlg dialog({Tables(), 0});
     dialog.show();
     bool opened = false;
-    QTimer::singleShot(0, [&opened] {
-        auto* passwords = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        opened = passwords && dynamic_cast<CPasswordDlg*>(passwords) != nullptr;
-        if (passwords) passwords->accept();
-    });
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("passwords")), Qt::LeftButton);
+    {
+        testing::ModalAnswer answer([&opened](QDialog& passwords) {
+            opened = dynamic_cast<CPasswordDlg*>(&passwords) != nullptr;
+            passwords.accept();
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("passwords")), Qt::LeftButton);
+    }
     EXPECT_TRUE(opened);
     EXPECT_TRUE(dialog.isVisible());
 }
