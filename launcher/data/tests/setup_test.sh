@@ -11,6 +11,8 @@ fail() { echo "$*" >&2; failed=1; }
 collection="$work/my games \$1 100%"
 mkdir -p "$collection/pelta" "$collection/minigolf"
 cp "$setup" "$collection/setup"
+mkdir "$collection/desktop"
+cp "$(dirname "$setup")/../../packaging/desktop/"*.desktop "$collection/desktop/"
 printf '#!/bin/sh\n' > "$collection/pelta/pelta"
 chmod +x "$collection/pelta/pelta"
 printf 'not a program\n' > "$collection/minigolf/minigolf"   # present but not executable
