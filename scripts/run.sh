@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up, builds, stages the collection folder and starts it.
+# Sets up, builds, stages the collection folder and starts its launcher.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,9 +8,8 @@ cmake --preset default
 cmake --build --preset default -j "$(nproc)"
 
 collection=build/default/collection
-if [ -x "$collection/pelta/pelta" ]; then
-  cd "$collection/pelta"   # the game reads its data files from its current folder
-  exec ./pelta "$@"
+if [ -x "$collection/game" ]; then
+  exec "$collection/game" "$@"   # the launcher makes its own folder current
 fi
-echo "Built and staged in $collection; no program of the collection can be started yet." >&2
+echo "Built and staged in $collection, but the launcher was not built." >&2
 exit 1

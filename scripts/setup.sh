@@ -13,6 +13,8 @@ packages=(
   clang
   lhasa jlha-utils libarchive-tools
   xvfb xauth xdotool imagemagick
+  libglib2.0-bin shared-mime-info desktop-file-utils
+  librsvg2-bin appstream dpkg-dev lintian
 )
 
 sudo=""

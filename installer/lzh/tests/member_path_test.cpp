@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "temp_dir.h"
+#include "testing/temp_dir.h"
 
 namespace lzh {
 namespace {
@@ -49,7 +49,7 @@ TEST(MemberRelativePath, RefusesPathsLeavingTheDestination) {
 }
 
 TEST(MakePathDirectories, CreatesEveryMissingFolder) {
-    test::TempDir dir;
+    installer::test::TempDir dir;
     std::filesystem::path file = dir.path() / "a" / "b" / "c.txt";
     EXPECT_EQ(MakePathDirectories(file), 0);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "a" / "b"));

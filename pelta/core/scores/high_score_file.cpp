@@ -39,25 +39,29 @@ std::optional<std::filesystem::path> MoveAside(const std::filesystem::path& path
 
 }  // namespace
 
-HighScoreFile::HighScoreFile(std::filesystem::path path) : path_(std::move(path)) {}
+HighScoreFile::HighScoreFile(std::filesystem::path path) : loadPath_(path), path_(std::move(path)) {}
+
+HighScoreFile::HighScoreFile(std::filesystem::path load, std::filesystem::path save)
+    : loadPath_(std::move(load)), path_(std::move(save)) {}
 
 HighScoreTable HighScoreFile::Load() {
     std::error_code ec;
-    if (!std::filesystem::exists(path_, ec) && !ec) return HighScoreTable{};
+    if (!std::filesystem::exists(loadPath_, ec) && !ec) return HighScoreTable{};
 
-    std::optional<std::string> bytes = ReadWholeFile(path_);
+    std::optional<std::string> bytes = ReadWholeFile(loadPath_);
     if (std::optional<HighScoreTable> table = bytes ? DecodeHighScores(*bytes) : std::nullopt) {
         return *table;
     }
-    keptAside_ = MoveAside(path_);
-    mustKeepFile_ = !keptAside_;
+    keptAside_ = MoveAside(loadPath_);
+    // Only a save over the unreadable file itself could destroy it.
+    mustKeepFile_ = !keptAside_ && loadPath_ == path_;
     return HighScoreTable{};
 }
 
 files::WriteResult HighScoreFile::Save(const HighScoreTable& table) {
     if (mustKeepFile_) {
         return {files::WriteResult::How::Failed,
-                "\"" + path_.string() + "\" could not be read nor moved aside; it was left as it is"};
+                "\"" + loadPath_.string() + "\" could not be read nor moved aside; it was left as it is"};
     }
     return files::ReplaceFile(path_, EncodeHighScores(table));
 }

@@ -15,6 +15,9 @@ inline constexpr const char* kHighScoreFileName = "pelta.dat";
 class HighScoreFile {
 public:
     explicit HighScoreFile(std::filesystem::path path = kHighScoreFileName);
+    // Loads from `load` but saves to `save`: the table moved out of a folder it cannot be
+    // written to, and a file left there still loads until the first save elsewhere.
+    HighScoreFile(std::filesystem::path load, std::filesystem::path save);
 
     // A missing file is an empty table. So is a file that cannot be read or is not a
     // high-score file; such a file is renamed to "<name>.bad" (or "<name>.bad2" … when that
@@ -29,6 +32,7 @@ public:
     const std::optional<std::filesystem::path>& keptAside() const { return keptAside_; }
 
 private:
+    std::filesystem::path loadPath_;
     std::filesystem::path path_;
     std::optional<std::filesystem::path> keptAside_;
     bool mustKeepFile_ = false;

@@ -43,6 +43,14 @@ protected:
         t[1].entries[0].name = name;
         return t;
     }
+    // A directory cannot be read as a file; with every aside name taken it cannot be moved either.
+    static void MakeUnmovableUnreadable(const fs::path& p) {
+        fs::create_directory(p);
+        Write(p / "inside", "keep me");
+        for (int i = 1; i <= 99; ++i) {
+            Write(p.string() + ".bad" + (i == 1 ? ""s : std::to_string(i)), "taken");
+        }
+    }
     std::size_t FilesInDir() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
     }
@@ -95,12 +103,7 @@ TEST_F(HighScoreFileTest, AnEarlierSetAsideFileIsNotOverwritten) {
 }
 
 TEST_F(HighScoreFileTest, SaveRefusesWhileAnUnreadableFileCouldNotBeKeptAside) {
-    // A directory cannot be read as a file; with every aside name taken it cannot be moved either.
-    fs::create_directory(Path());
-    Write(Path() / "inside", "keep me");
-    for (int i = 1; i <= 99; ++i) {
-        Write(dir_ / ("pelta.dat.bad" + (i == 1 ? ""s : std::to_string(i))), "taken");
-    }
+    MakeUnmovableUnreadable(Path());
     HighScoreFile file(Path());
     EXPECT_EQ(file.Load(), HighScoreTable{});
     EXPECT_FALSE(file.keptAside());
@@ -108,6 +111,26 @@ TEST_F(HighScoreFileTest, SaveRefusesWhileAnUnreadableFileCouldNotBeKeptAside) {
     EXPECT_FALSE(saved);
     EXPECT_NE(saved.error.find("pelta.dat"), std::string::npos) << saved.error;
     EXPECT_EQ(Read(Path() / "inside"), "keep me");
+}
+
+TEST_F(HighScoreFileTest, MovedTableLoadsTheFileLeftBehindAndSavesOnlyToItsNewPlace) {
+    const HighScoreTable shipped = OneScore(700, "old");
+    ASSERT_TRUE(HighScoreFile(Path("shipped.dat")).Save(shipped));
+    const std::string shippedBytes = Read(Path("shipped.dat"));
+
+    HighScoreFile file(Path("shipped.dat"), Path());
+    EXPECT_EQ(file.Load(), shipped);
+    ASSERT_TRUE(file.Save(OneScore(800, "new")));
+    EXPECT_EQ(Read(Path("shipped.dat")), shippedBytes);
+    EXPECT_EQ(HighScoreFile(Path()).Load(), OneScore(800, "new"));
+}
+
+TEST_F(HighScoreFileTest, AnUnreadableFileLeftBehindDoesNotStopASaveElsewhere) {
+    MakeUnmovableUnreadable(Path("shipped.dat"));
+    HighScoreFile file(Path("shipped.dat"), Path());
+    EXPECT_EQ(file.Load(), HighScoreTable{});
+    EXPECT_TRUE(file.Save(OneScore(10, "x")));
+    EXPECT_EQ(Read(Path("shipped.dat") / "inside"), "keep me");
 }
 
 // The old file must survive a save that fails part-way.

@@ -11,11 +11,21 @@
 
 #include "app/help_window.h"
 #include "dialogs/password_actions.h"
+#include "files/data_file.h"
 #include "scores/settings.h"
 #include "sdl_audio/open_wav_player.h"
 #include "synth/midi_out_factory.h"
 
 namespace pelta {
+namespace {
+
+// "pelta.dat" stays in the current folder unless that folder is read-only (an installed game).
+HighScoreFile ScoreFile() {
+    const files::DataFile file = files::LocateDataFile("pelta", kHighScoreFileName, std::cerr);
+    return HighScoreFile(file.load, file.save);
+}
+
+}  // namespace
 
 CPeltaView::CPeltaView(QWidget* parent)
     : QWidget(parent),
@@ -28,6 +38,7 @@ CPeltaView::CPeltaView(QWidget* parent)
           update();
       }),
       dialogs_(this),
+      scoreFile_(ScoreFile()),
       game_(GameServices{field_, *sound_, music_, timer_, dialogs_, *this, random_}) {
     setFixedSize(kFieldWidth, kFieldHeight);
     setFocusPolicy(Qt::StrongFocus);
