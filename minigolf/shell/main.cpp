@@ -3,7 +3,11 @@
 
 #include <SDL.h>
 
+#include <iostream>
+
+#include "files/data_file.h"
 #include "minigolf/flow/golf_game.h"
+#include "minigolf/flow/ranking_file.h"
 #include "minigolf/resources.h"
 #include "minigolf/shell/folder_files.h"
 #include "minigolf/shell/main_loop.h"
@@ -29,9 +33,9 @@ int main() {
     CatchShutdownSignals();
 
     ShellDevices devices;
-    FolderFiles files;
+    FolderFiles folder(kRankingFile, files::LocateDataFile("minigolf", kRankingFile, std::cerr));
     if (!devices.SetUpDisplay()) return Fail(devices, kDisplaySetUpFailed);
-    GolfGame game(GolfPlatform{*devices.display, devices.effects, devices.mouse, files, EMBEDDED_BYTES(mapdat)});
+    GolfGame game(GolfPlatform{*devices.display, devices.effects, devices.mouse, folder, EMBEDDED_BYTES(mapdat)});
     if (!game.Start()) return Fail(devices, kDisplaySetUpFailed);
     if (!devices.SetUpSound({EMBEDDED_BYTES(pon), EMBEDDED_BYTES(pon2), EMBEDDED_BYTES(cupin), EMBEDDED_BYTES(nice),
                              EMBEDDED_BYTES(par), EMBEDDED_BYTES(bogi)})) {
