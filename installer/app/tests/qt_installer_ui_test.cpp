@@ -43,7 +43,7 @@ void WhenModal(std::function<void(W*)> act) {
 }
 
 TEST(QtInstallerUi, UtilityGetsItsArgumentsWholeFromAFolderWithSpaces) {
-    test::TempDir temp;
+    testing_support::TempDir temp;
     const fs::path folder = temp.path() / "My Programs/Tovra $HOME; echo x";
     fs::create_directories(folder);
     {
@@ -63,7 +63,7 @@ TEST(QtInstallerUi, UtilityGetsItsArgumentsWholeFromAFolderWithSpaces) {
 }
 
 TEST(QtInstallerUi, FolderChoosersOpenAtTheStartFolderWithTheirTitles) {
-    test::TempDir temp;
+    testing_support::TempDir temp;
     const fs::path start = temp.path() / "start here";
     fs::create_directories(start);
     QtInstallerUi ui;
@@ -113,7 +113,7 @@ TEST(QtInstallerUi, MessageBoxHasNoOwnerAndOnlyOk) {
 }
 
 TEST(QtInstallerUi, UnwritableDestinationEndsWithTheWriteErrorBox) {
-    test::TempDir temp;
+    testing_support::TempDir temp;
     std::ofstream(temp.path() / "a file") << "in the way";
     const std::string destination = (temp.path() / "a file/Tovra").string();
     QtInstallerUi ui;

@@ -17,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::SavedRoot;
 using test::ScriptedUi;
-using test::TempDir;
+using testing_support::TempDir;
 using test::TypeAndStart;
 
 constexpr SystemInfo kEnglish{10 * 256, false};

@@ -50,7 +50,7 @@ struct Extraction {
     Bytes Output(const fs::path& relative) const { return ReadFile(dest() / relative); }
     bool Exists(const fs::path& relative) const { return fs::exists(dest() / relative); }
 
-    installer::test::TempDir root;
+    testing_support::TempDir root;
     ResultCode result;
     std::map<std::string, MemberOutcome> outcomes;
 };
@@ -196,7 +196,7 @@ TEST(ExtractArchive, NothingIsWrittenThroughSymbolicLinks) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.link);
-        installer::test::TempDir root;
+        testing_support::TempDir root;
         fs::path dest = root.path() / "dest";
         fs::path outside = root.path() / "outside";
         fs::create_directories(dest);

@@ -49,7 +49,7 @@ TEST(MemberRelativePath, RefusesPathsLeavingTheDestination) {
 }
 
 TEST(MakePathDirectories, CreatesEveryMissingFolder) {
-    installer::test::TempDir dir;
+    testing_support::TempDir dir;
     std::filesystem::path file = dir.path() / "a" / "b" / "c.txt";
     EXPECT_EQ(MakePathDirectories(file), 0);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "a" / "b"));

@@ -20,7 +20,7 @@ TEST(ArchiveFile, DefaultDestinationIsBesideTheArchive) {
 }
 
 TEST(ArchiveFile, ExtractsFromDiskAndReportsEachMember) {
-    installer::test::TempDir temp;
+    testing_support::TempDir temp;
     const fs::path archive = temp.path() / "tovra.lzh";
     auto bytes = installer::TovraArchive();
     std::ofstream(archive, std::ios::binary)
@@ -40,7 +40,7 @@ TEST(ArchiveFile, ExtractsFromDiskAndReportsEachMember) {
 }
 
 TEST(ArchiveFile, MissingFileIsNotAnArchive) {
-    installer::test::TempDir temp;
+    testing_support::TempDir temp;
     ExtractionSummary summary = ExtractArchiveFile(temp.path() / "none.lzh", temp.path() / "out");
     EXPECT_EQ(summary.result, lzh::ResultCode::NotArchive);
     Text ja = ExtractionText(summary, temp.path() / "out", true);

@@ -27,7 +27,7 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 // A user with their own home and XDG folders, and a system data folder of its own.
 struct User {
-    installer::test::TempDir temp;
+    testing_support::TempDir temp;
     XdgDirs dirs;
     std::vector<std::string> toolsRun;
 

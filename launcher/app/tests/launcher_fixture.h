@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "app/form_load.h"
-#include "../../core/tests/temp_dir.h"
+#include "testing/temp_dir.h"
 
 namespace launcher::test_support {
+
+using ::testing_support::TempDir;
 
 struct Recorded {
     std::vector<std::string> sounds;  // file names played, in order

@@ -3,14 +3,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "../../core/tests/temp_dir.h"
+#include "testing/temp_dir.h"
 #include "core/read_file.h"
 
 namespace launcher {
 namespace {
 
 TEST(DesktopServices, StartTheProgramInItsFolderWithItsArguments) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     const auto program = dir.Write("game folder/report", "#!/bin/sh\npwd > report.txt\necho \"$1\" >> report.txt\n");
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
     const auto plan = PlanLaunch(dir.path(), "game folder", "report 'two words'", "");

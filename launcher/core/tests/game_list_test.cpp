@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
+#include "testing/temp_dir.h"
 
 namespace launcher {
 namespace {
@@ -84,7 +84,7 @@ TEST(GameList, PagingWrapsAtBothEnds) {
 }
 
 TEST(GameList, LoadsFromTheDataFolderWhateverItsCase) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     EXPECT_FALSE(LoadGameList(dir.path()));
     dir.Write("ETCDATA/Game.CSV", "A,b,c,d,e\r\n");
     const std::optional<GameList> list = LoadGameList(dir.path());
@@ -94,7 +94,7 @@ TEST(GameList, LoadsFromTheDataFolderWhateverItsCase) {
 }
 
 TEST(GameList, AFolderNamedLikeTheListIsNoList) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     std::filesystem::create_directories(dir.path() / "etcdata" / "game.csv");
     EXPECT_FALSE(LoadGameList(dir.path()));
 }

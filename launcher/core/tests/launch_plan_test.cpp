@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
+#include "testing/temp_dir.h"
 
 namespace launcher {
 namespace {
@@ -27,7 +27,7 @@ protected:
         return PlanLaunch(dir_.path(), directory, command, (dir_.path() / "bin").string() + "::/nonexistent");
     }
 
-    test_support::TempDir dir_;
+    ::testing_support::TempDir dir_;
 };
 
 TEST_F(LaunchPlanTest, FindsTheProgramInTheGamesFolderFirst) {

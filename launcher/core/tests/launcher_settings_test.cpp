@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
+#include "testing/temp_dir.h"
 
 namespace launcher {
 namespace {
@@ -67,7 +67,7 @@ TEST(LauncherSettings, CaptionIsShiftJis) {
 }
 
 TEST(LauncherSettings, LoadsFromTheDataFolderWhateverItsCase) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     EXPECT_FALSE(LoadLauncherSettings(dir.path()));
     dir.Write("EtcData/SET.INI", "Title\r\n");
     ASSERT_TRUE(LoadLauncherSettings(dir.path()));

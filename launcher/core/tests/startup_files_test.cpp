@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "core/read_file.h"
-#include "temp_dir.h"
+#include "testing/temp_dir.h"
 
 namespace launcher {
 namespace {
 
 TEST(CopyStartupFiles, CopiesOnlyWhatTheTargetLacks) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     const auto source = dir.path() / "DLL";
     const auto target = dir.path() / "user" / "lib";
     dir.Write("DLL/a.so", "new a");
@@ -28,7 +28,7 @@ TEST(CopyStartupFiles, CopiesOnlyWhatTheTargetLacks) {
 }
 
 TEST(CopyStartupFiles, MakesTheTargetFolderOnlyWhenThereIsSomethingToCopy) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     EXPECT_EQ(CopyStartupFiles(dir.path() / "DLL", dir.path() / "t1"), std::vector<std::string>{});
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "t1"));
 
@@ -38,7 +38,7 @@ TEST(CopyStartupFiles, MakesTheTargetFolderOnlyWhenThereIsSomethingToCopy) {
 }
 
 TEST(CopyStartupFiles, LeavesADanglingLinkInTheTargetAlone) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     dir.Write("DLL/x", "x");
     std::filesystem::create_directories(dir.path() / "t");
     std::filesystem::create_symlink(dir.path() / "gone", dir.path() / "t" / "x");

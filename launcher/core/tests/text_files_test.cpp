@@ -2,7 +2,7 @@
 
 #include "core/description.h"
 #include "core/text_decoding.h"
-#include "temp_dir.h"
+#include "testing/temp_dir.h"
 
 namespace launcher {
 namespace {
@@ -14,7 +14,7 @@ GameEntry Described(std::string file) {
 }
 
 TEST(Description, IsTheWholeFileConvertedWithItsLineBreaks) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     // "説明" CR LF, an empty line, "ﾃｽﾄ", no line break at the end.
     dir.Write("etcdata/pelta.txt", "\x90\xE0\x96\xBE\r\n\r\n\xC3\xBD\xC4");
     const GameEntry entry = Described("pelta.txt");
@@ -22,13 +22,13 @@ TEST(Description, IsTheWholeFileConvertedWithItsLineBreaks) {
 }
 
 TEST(Description, AnEmptyFileIsAnEmptyText) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     dir.Write("ETCDATA/EMPTY.TXT", "");
     EXPECT_EQ(ReadDescription(dir.path(), Described("empty.txt")), "");
 }
 
 TEST(Description, IsMissingWhenNotAnOrdinaryFile) {
-    test_support::TempDir dir;
+    ::testing_support::TempDir dir;
     dir.Write("etcdata/sub/x.txt", "x");
     for (std::string_view name : {"nothing.txt", "", "sub", "sub\\y.txt"}) {
         SCOPED_TRACE(name);

@@ -4,14 +4,16 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <string_view>
 
-namespace installer::test {
+namespace testing_support {
 
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "installer-test-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "collection-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
     }
     ~TempDir() {
@@ -27,8 +29,16 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
+    // Writes `bytes` to `relative` (folders made as needed) and returns the full path.
+    std::filesystem::path Write(const std::filesystem::path& relative, std::string_view bytes) const {
+        const std::filesystem::path full = path_ / relative;
+        std::filesystem::create_directories(full.parent_path());
+        std::ofstream(full, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return full;
+    }
+
 private:
     std::filesystem::path path_;
 };
 
-}  // namespace installer::test
+}  // namespace testing_support
