@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     using namespace installer;
     // The version only decides whether the shortcut box is offered; any current shell offers it.
     const SystemInfo system{10 * 256, japanese};
-    installer::QtInstallerUi ui;
+    QtInstallerUi ui;
     MainDialog dialog(ui, system, DefaultFolder(NothingSaved{}, {"", "/home/user"}));
     InstallerWindow window(dialog);
     window.show();
