@@ -1,5 +1,5 @@
-// Paints the launcher's pictures: the window background "GAMES.BMP", stand-in pictures for the
-// games that cannot be photographed yet, the five button pictures and the window icon.
+// Paints the launcher's pictures: the window background "GAMES.BMP", the five button pictures
+// and the window icon.
 // Everything is drawn from shapes here, so the pictures are reviewed by reading this file and
 // looking at the output.
 
@@ -83,56 +83,6 @@ QImage Background() {
     p.setFont(Face(13, true));
     p.setPen(kNavy);
     p.drawText(QRect(8, 410, 200, 20), Qt::AlignHCenter | Qt::AlignVCenter, "Vol.1");
-    return image;
-}
-
-QImage MiniGolfStandIn() {
-    QImage image = Canvas(192, 132, QColor(0, 96, 0));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(150, 100, 40), 6));
-    p.setBrush(QColor(40, 160, 40));
-    p.drawRoundedRect(QRectF(10, 10, 172, 112), 8, 8);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(210, 190, 120));
-    p.drawEllipse(QRectF(96, 76, 54, 30));  // sand
-    p.setBrush(Qt::black);
-    p.drawEllipse(QRectF(140, 30, 12, 8));  // cup
-    p.setPen(QPen(Qt::white, 2));
-    p.drawLine(QPointF(146, 34), QPointF(146, 14));
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::red);
-    p.drawPolygon(QPolygonF({QPointF(146, 14), QPointF(160, 18), QPointF(146, 22)}));
-    p.setPen(QPen(Qt::white, 1, Qt::DotLine));
-    p.drawLine(QPointF(40, 96), QPointF(138, 38));  // the aim
-    p.setPen(QPen(kGray, 1));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(40, 96), 4, 4);
-    return image;
-}
-
-QImage InstallerStandIn() {
-    QImage image = Canvas(192, 132, QColor(0, 128, 128));
-    QPainter p(&image);
-    const QRect window(16, 18, 160, 96);
-    p.fillRect(window, kSilver);
-    p.fillRect(QRect(window.left() + 2, window.top() + 2, window.width() - 4, 14), kNavy);
-    p.setFont(Face(10, true));
-    p.setPen(Qt::white);
-    p.drawText(QRect(window.left() + 6, window.top() + 2, 150, 14), Qt::AlignVCenter, "Tovra Setup");
-    p.setPen(Qt::black);
-    p.setFont(Face(11, false));
-    p.drawText(QRect(window.left() + 10, window.top() + 24, 140, 16), Qt::AlignVCenter, "インストール中…");
-    const QRect bar(window.left() + 10, window.top() + 48, 140, 14);
-    p.fillRect(bar, Qt::white);
-    p.setPen(kGray);
-    p.drawRect(bar.adjusted(0, 0, -1, -1));
-    for (int i = 0; i < 9; ++i) p.fillRect(QRect(bar.left() + 2 + i * 9, bar.top() + 2, 7, 10), kNavy);
-    p.fillRect(QRect(window.left() + 104, window.top() + 72, 46, 16), kSilver);
-    p.setPen(Qt::white);
-    p.drawLine(window.left() + 104, window.top() + 72, window.left() + 149, window.top() + 72);
-    p.setPen(Qt::black);
-    p.drawText(QRect(window.left() + 104, window.top() + 72, 46, 16), Qt::AlignCenter, "中止");
     return image;
 }
 
@@ -239,7 +189,7 @@ QImage DiscIcon(int size) {
 int main(int argc, char** argv) {
     const auto args = tool::PositionalArguments(argc, argv,
                                                 "data|icons OUTPUT_FOLDER\n"
-                                                "data: the background GAMES.BMP and the stand-in game pictures;\n"
+                                                "data: the background GAMES.BMP;\n"
                                                 "icons: the button pictures and the window icon.",
                                                 2, 2);
     if (args[0] != "data" && args[0] != "icons") {
@@ -253,8 +203,6 @@ int main(int argc, char** argv) {
     bool ok = true;
     if (args[0] == "data") {
         ok = WriteBmp24(dir / "GAMES.BMP", Background()) && ok;
-        ok = WriteBmp24(dir / "minigolf.bmp", MiniGolfStandIn()) && ok;
-        ok = WriteBmp24(dir / "tovrains.bmp", InstallerStandIn()) && ok;
     } else {
         ok = WritePng(dir / "hand_left.png", Hand(false)) && ok;
         ok = WritePng(dir / "hand_right.png", Hand(true)) && ok;

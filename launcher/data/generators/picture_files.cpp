@@ -27,4 +27,16 @@ bool WritePng(const std::filesystem::path& path, const QImage& image) {
     return false;
 }
 
+QImage BlankPicture() {
+    QImage picture(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 128));
+    return picture;
+}
+
+QImage ReadScreenshot(const std::string& path) {
+    QImage image(QString::fromStdString(path));
+    if (image.isNull()) std::fprintf(stderr, "%s: cannot read\n", path.c_str());
+    return image;
+}
+
 }  // namespace launcher_art
