@@ -6,10 +6,14 @@
 
 #include "app/form_load.h"
 #include "app/launcher_services.h"
+#include "qt/termination.h"
 #include "sdl_audio/open_wav_player.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Before the sound library, which would otherwise take SIGTERM for an event queue nobody
+    // reads, so that a logout or a kill still ends the launcher. It has nothing to save.
+    qt::OnTermination(&app, [] {});
     // One launcher per user, as one per desktop session was the rule.
     QLockFile instanceLock(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
                            "/game-collection-launcher.lock");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a player and a packager get: the
-# tree, the menu entries and metadata as their validators see them, and the batting game started
-# from its command with its folder read-only, keeping its scores in the user's data folder.
+# tree, the menu entries and metadata as their validators see them, the batting game started
+# from its command with its folder read-only, keeping its scores in the user's data folder, and
+# the other commands starting their programs from that folder.
 # Usage: install_test.sh BUILD WRITE_SCORE_TABLE ID...   (ID: each command the build installs)
 set -uo pipefail
 build=$1 write_scores=$2
@@ -68,29 +69,36 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 kept=$home/.local/share/pelta/pelta.dat
 
-# "ready" once the process has become the game and catches SIGTERM (signal 15: bit 14 of its
+# "ready" once the process has become the program $game and catches SIGTERM (signal 15: bit 14 of its
 # caught-signal mask; the shells before it may catch it too), "ended" once it has exited.
 game_state() {
   local name state caught
   read -r name state caught < <(awk '/^Name:/ {n = $2} /^State:/ {s = $2} /^SigCgt:/ {c = $2}
                                      END {print n, s, c}' "/proc/$1/status" 2>/dev/null)
   if [ -z "$state" ] || [ "$state" = Z ]; then echo ended
-  elif [ "$name" = pelta ] && (( 0x$caught & 0x4000 )); then echo ready
+  elif [ "$name" = "$game" ] && (( 0x$caught & 0x4000 )); then echo ready
   else echo starting
   fi
 }
 
-# Starts the game, waits until it handles SIGTERM (its shutdown saves the scores), ends it.
+# Starts $game from its command, waits until it handles SIGTERM (the games' shutdown saves
+# their scores), ends it.
 play_and_quit() {
-  local log=$1
+  local command=$1 log=$2
   env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$home" XDG_RUNTIME_DIR="$home/runtime" \
-    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "${as_player[@]}" "$prefix/games/collection-pelta" \
-    2>"$log" &
+    QT_QPA_PLATFORM=offscreen SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "${as_player[@]}" \
+    "$prefix/games/$command" 2>"$log" &
   pid=$!
-  wait_for_game ready || { fail "pelta did not start: $(cat "$log")"; return; }
+  wait_for_game ready || { fail "$game did not start: $(cat "$log")"; return; }
   kill -TERM "$pid"
-  wait_for_game ended || { fail "pelta did not end after SIGTERM: $(cat "$log")"; return; }
-  wait "$pid" || fail "pelta exited with $? after SIGTERM: $(cat "$log")"
+  if ! wait_for_game ended; then
+    fail "$game did not end after SIGTERM: $(cat "$log")"
+    kill -KILL "$pid"
+    wait "$pid"
+    pid=
+    return
+  fi
+  wait "$pid" || fail "$game exited with $? after SIGTERM: $(cat "$log")"
   pid=
 }
 
@@ -107,8 +115,9 @@ wait_for_game() {
   return 1
 }
 
+game=pelta
 ls -A "$folder" > "$work/before"
-play_and_quit "$work/first.log"
+play_and_quit collection-pelta "$work/first.log"
 cmp -s "$kept" "$work/shipped.dat" || fail "the shipped scores were not saved to $kept"
 [ "$(grep -c 'is kept in' "$work/first.log")" -eq 1 ] || fail "the move was not told once: $(cat "$work/first.log")"
 ls -A "$folder" | cmp -s - "$work/before" || fail "the game wrote into its folder: $(ls -A "$folder")"
@@ -116,8 +125,23 @@ ls -A "$folder" | cmp -s - "$work/before" || fail "the game wrote into its folde
 # Without the shipped file, only the data folder's copy can bring the scores back.
 chmod u+w "$folder" && rm "$folder/pelta.dat" && chmod a-w "$folder"
 ls -A "$folder" > "$work/before"
-play_and_quit "$work/second.log"
+play_and_quit collection-pelta "$work/second.log"
 cmp -s "$kept" "$work/shipped.dat" || fail "the second start did not read the scores back from $kept"
 ls -A "$folder" | cmp -s - "$work/before" || fail "the game wrote into its folder: $(ls -A "$folder")"
+
+# The launcher and the mini golf from their commands and the read-only folder: each finds its
+# data there and ends on SIGTERM; the mini golf tells once where its ranking is kept.
+for started in "collection-launcher game ." "collection-minigolf minigolf minigolf"; do
+  read -r command game subfolder <<< "$started"
+  [[ " ${ids[*]} " == *" $command "* ]] || continue
+  folder=$collection/$subfolder
+  ls -A "$folder" > "$work/before"
+  play_and_quit "$command" "$work/$game.log"
+  ls -A "$folder" | cmp -s - "$work/before" || fail "$game wrote into its folder: $(ls -A "$folder")"
+done
+if [[ " ${ids[*]} " == *" collection-minigolf "* ]]; then
+  [ "$(grep -c 'is kept in' "$work/minigolf.log")" -eq 1 ] ||
+    fail "minigolf did not tell once where its ranking is kept: $(cat "$work/minigolf.log")"
+fi
 
 exit $failed
