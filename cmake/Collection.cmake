@@ -20,14 +20,18 @@ function(collection_executable name)
   collection_warnings(${name})
 endfunction()
 
-# Gives TARGET its include root: a folder of its own in the build tree whose one entry, named
-# like the target's source folder, leads to that folder. `#include "<folder>/x.h"` thus resolves
-# only in code that links TARGET, and an include written from the wrong layer fails to compile.
+# Gives TARGET its include root: a folder of its own in the build tree holding
+# <program>/<folder>, which leads to the target's source folder (<program> is the top folder of
+# the tree it lives in, <folder> the name of its own folder). `#include "<program>/<folder>/x.h"`
+# thus says whose header it is, resolves only in code that links TARGET, and an include written
+# from the wrong layer fails to compile.
 function(collection_include_root target)
+  file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "/.*" "" program ${relative})
   get_filename_component(name ${CMAKE_CURRENT_SOURCE_DIR} NAME)
   set(root ${CMAKE_BINARY_DIR}/include/${target})
-  file(MAKE_DIRECTORY ${root})
-  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${name} SYMBOLIC)
+  file(MAKE_DIRECTORY ${root}/${program})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${program}/${name} SYMBOLIC)
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "INTERFACE_LIBRARY")
     target_include_directories(${target} INTERFACE ${root})
@@ -84,13 +88,13 @@ set(COLLECTION_TEST_TIMEOUT 300 CACHE STRING "ctest timeout of each test, in sec
 
 # A GoogleTest binary. Discovery runs at test time (PRE_TEST) so that it sees the
 # headless environment instead of running at build time without it. QT: the test needs a
-# QApplication, which the shared Qt test main (common/qt) provides.
+# QApplication, which the shared Qt test main (common/qt_testing) provides.
 function(collection_test name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "QT" "" "")
   add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
   collection_warnings(${name})
   if(arg_QT)
-    target_link_libraries(${name} PRIVATE qt_test_main GTest::gmock)
+    target_link_libraries(${name} PRIVATE qt_testing GTest::gmock)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock)
   endif()
@@ -142,4 +146,65 @@ function(collection_embed target symbol file)
     COMMENT "Embedding ${symbol}"
     VERBATIM)
   target_sources(${target} PRIVATE ${source})
+endfunction()
+
+# A developer tool, generator, benchmark or script: built from SOURCES (or SCRIPT, a file of the
+# current folder), and checked for the command-line habits every one of them keeps: "--help"
+# prints the usage, an unknown option is refused with it (tools/command-line/check_usage.sh).
+function(collection_tool name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "SCRIPT" "")
+  if(arg_SCRIPT)
+    set(command ${CMAKE_CURRENT_SOURCE_DIR}/${arg_SCRIPT})
+  else()
+    collection_executable(${name} ${arg_UNPARSED_ARGUMENTS})
+    set(command $<TARGET_FILE:${name}>)
+  endif()
+  add_test(NAME command_line_${name} COMMAND ${PROJECT_SOURCE_DIR}/tools/command-line/check_usage.sh ${command})
+  set_tests_properties(command_line_${name} PROPERTIES
+    TIMEOUT 60 ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+endfunction()
+
+# A libFuzzer target over a reader of untrusted bytes: SOURCES define LLVMFuzzerTestOneInput,
+# LINK the libraries it exercises, SEEDS the files (globs allowed, in the source or build tree)
+# its corpus starts from, made by the targets SEED_TARGETS, and SECONDS its run in CI.
+# In the fuzz build (COLLECTION_FUZZ, where every library is compiled with coverage) it is a
+# fuzzer, listed in fuzzers.list for scripts/fuzz.sh and built by the target "fuzzers". In the
+# other builds it runs its seeds once as a test, so that it keeps compiling and the seeds pass.
+set_property(GLOBAL PROPERTY COLLECTION_FUZZERS "")
+if(COLLECTION_FUZZ AND NOT TARGET fuzzers)
+  add_custom_target(fuzzers)
+endif()
+function(collection_fuzzer name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "SECONDS" "SOURCES;LINK;SEEDS;SEED_TARGETS")
+  collection_executable(${name} ${arg_SOURCES})
+  target_link_libraries(${name} PRIVATE ${arg_LINK})
+  set(seeds)
+  foreach(seed IN LISTS arg_SEEDS)
+    if(NOT IS_ABSOLUTE ${seed})
+      set(seed ${CMAKE_CURRENT_SOURCE_DIR}/${seed})
+    endif()
+    list(APPEND seeds ${seed})
+  endforeach()
+  if(COLLECTION_FUZZ)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    add_dependencies(fuzzers ${name} ${arg_SEED_TARGETS})
+    list(JOIN seeds " " seed_words)
+    set_property(GLOBAL APPEND PROPERTY COLLECTION_FUZZERS
+      "${name}\t$<TARGET_FILE:${name}>\t${arg_SECONDS}\t${seed_words}")
+  else()
+    target_link_libraries(${name} PRIVATE fuzz_seed_main)
+    if(arg_SEED_TARGETS)
+      add_dependencies(${name} ${arg_SEED_TARGETS})
+    endif()
+    add_test(NAME ${name}_seeds COMMAND ${name} ${seeds})
+    set_tests_properties(${name}_seeds PROPERTIES TIMEOUT ${COLLECTION_TEST_TIMEOUT})
+  endif()
+endfunction()
+
+# Writes fuzzers.list (name, program, CI seconds, seeds; one line each, tab-separated) once every
+# fuzzer is known: called at the end of the top-level CMakeLists.
+function(collection_write_fuzzer_list)
+  get_property(entries GLOBAL PROPERTY COLLECTION_FUZZERS)
+  list(JOIN entries "\n" content)
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/fuzzers.list CONTENT "${content}\n")
 endfunction()

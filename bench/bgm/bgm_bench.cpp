@@ -11,11 +11,11 @@
 #include <ctime>
 #include <vector>
 
-#include "midi/silent_midi_out.h"
-#include "model/random.h"
-#include "music/bgm_patterns.h"
-#include "music/bgm_player.h"
-#include "synth/fluidsynth_midi_out.h"
+#include "common/midi/silent_midi_out.h"
+#include "pelta/model/random.h"
+#include "pelta/music/bgm_patterns.h"
+#include "pelta/music/bgm_player.h"
+#include "common/synth/fluidsynth_midi_out.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/form_load.h"
-#include "command_line.h"
+#include "launcher/app/form_load.h"
+#include "tools/command-line/command_line.h"
 
 namespace {
 

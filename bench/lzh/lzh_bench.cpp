@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "lzh/extract.h"
+#include "tools/command-line/command_line.h"
+#include "installer/lzh/extract.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args = tool::PositionalArguments(

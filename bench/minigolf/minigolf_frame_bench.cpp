@@ -14,11 +14,11 @@
 #include <sys/resource.h>
 #include <vector>
 
-#include "command_line.h"
-#include "midi/midi_file_player.h"
+#include "tools/command-line/command_line.h"
+#include "common/midi/midi_file_player.h"
 #include "minigolf/course/course_files.h"
 #include "minigolf/flow/golf_game.h"
-#include "minigolf/resources.h"
+#include "minigolf/resources/resources.h"
 #include "minigolf/shell/main_loop.h"
 #include "minigolf/testing/memory_files.h"
 #include "minigolf/testing/recording_effects.h"
@@ -67,8 +67,8 @@ double Quantile(std::vector<double> values, double q) {
     return values[static_cast<std::size_t>(q * static_cast<double>(values.size() - 1))];
 }
 
-testing::MemoryFiles CourseFiles(const std::string& folder) {
-    testing::MemoryFiles files;
+test_support::MemoryFiles CourseFiles(const std::string& folder) {
+    test_support::MemoryFiles files;
     for (const std::string_view name : kCourseFiles) {
         std::ifstream in(folder + "/" + std::string(name), std::ios::binary);
         if (in) files.files[std::string(name)].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -104,13 +104,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no window: %s\n", error.c_str());
         return 1;
     }
-    testing::MemoryFiles files = CourseFiles(folder);
+    test_support::MemoryFiles files = CourseFiles(folder);
     if (files.files.size() < 9) {
         std::fprintf(stderr, "the nine course files are not all in %s\n", folder.c_str());
         return 1;
     }
     TimedPresenter presenter(*display);
-    testing::RecordingEffects effects;
+    test_support::RecordingEffects effects;
     ShootingMouse shooter;
 
     // One frame's cost, on a clock of our own so that every call runs a frame.

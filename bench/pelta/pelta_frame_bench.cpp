@@ -9,13 +9,13 @@
 #include <sys/resource.h>
 #include <vector>
 
-#include "command_line.h"
-#include "app/qt_frame_timer.h"
-#include "game/pelta_game.h"
-#include "music/bgm_player.h"
-#include "sdl_audio/open_wav_player.h"
-#include "synth/midi_out_factory.h"
-#include "view/field_image.h"
+#include "tools/command-line/command_line.h"
+#include "pelta/app/qt_frame_timer.h"
+#include "pelta/game/pelta_game.h"
+#include "pelta/music/bgm_player.h"
+#include "common/sdl_audio/open_wav_player.h"
+#include "common/synth/midi_out_factory.h"
+#include "pelta/view/field_image.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/wav_player.h"
+#include "common/audio/wav_player.h"
 
 namespace audio {
 

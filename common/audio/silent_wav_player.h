@@ -1,7 +1,7 @@
 #pragma once
 // Sounds for a machine without an audio device: the program goes on in silence.
 
-#include "audio/wav_player.h"
+#include "common/audio/wav_player.h"
 
 namespace audio {
 

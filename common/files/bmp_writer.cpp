@@ -1,8 +1,8 @@
-#include "files/bmp_writer.h"
+#include "common/files/bmp_writer.h"
 
 #include <stdexcept>
 
-#include "files/little_endian.h"
+#include "common/files/little_endian.h"
 
 namespace files {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "files/replace_file.h"
+#include "common/files/replace_file.h"
 
 namespace files {
 

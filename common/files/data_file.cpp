@@ -1,4 +1,4 @@
-#include "files/data_file.h"
+#include "common/files/data_file.h"
 
 #include <cerrno>
 #include <cstdlib>

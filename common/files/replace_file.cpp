@@ -1,4 +1,4 @@
-#include "files/replace_file.h"
+#include "common/files/replace_file.h"
 
 #include <cerrno>
 #include <cstdio>

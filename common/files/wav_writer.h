@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "files/replace_file.h"
+#include "common/files/replace_file.h"
 
 namespace files {
 

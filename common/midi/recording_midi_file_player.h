@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "midi/midi_file_player.h"
+#include "common/midi/midi_file_player.h"
 
 namespace midi {
 

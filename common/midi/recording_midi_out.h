@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "midi/midi_out.h"
+#include "common/midi/midi_out.h"
 
 namespace midi {
 

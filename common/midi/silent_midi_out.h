@@ -1,7 +1,7 @@
 #pragma once
 // The output of a machine without sound: the music runs, nothing is heard.
 
-#include "midi/midi_out.h"
+#include "common/midi/midi_out.h"
 
 namespace midi {
 

@@ -1,4 +1,4 @@
-#include "qt/dialog_template.h"
+#include "common/qt/dialog_template.h"
 
 #include <QDialog>
 #include <QFontMetrics>

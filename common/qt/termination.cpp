@@ -1,4 +1,4 @@
-#include "qt/termination.h"
+#include "common/qt/termination.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

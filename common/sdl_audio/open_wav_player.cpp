@@ -1,9 +1,9 @@
-#include "sdl_audio/open_wav_player.h"
+#include "common/sdl_audio/open_wav_player.h"
 
 #include <SDL.h>
 #include <iostream>
 
-#include "audio/silent_wav_player.h"
+#include "common/audio/silent_wav_player.h"
 
 namespace audio {
 

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "audio/wav_player.h"
-#include "sdl_audio/sdl_wav_player.h"
+#include "common/audio/wav_player.h"
+#include "common/sdl_audio/sdl_wav_player.h"
 
 namespace audio {
 

@@ -1,4 +1,4 @@
-#include "sdl_audio/sdl_wav_player.h"
+#include "common/sdl_audio/sdl_wav_player.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

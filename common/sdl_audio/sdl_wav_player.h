@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "audio/wav_player.h"
+#include "common/audio/wav_player.h"
 
 struct Mix_Chunk;
 

@@ -1,4 +1,4 @@
-#include "synth/fluidsynth_file_player.h"
+#include "common/synth/fluidsynth_file_player.h"
 
 #include <fluidsynth.h>
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "midi/midi_file_player.h"
-#include "synth/fluidsynth_midi_out.h"
+#include "common/midi/midi_file_player.h"
+#include "common/synth/fluidsynth_midi_out.h"
 
 namespace midi {
 

@@ -1,4 +1,4 @@
-#include "synth/fluidsynth_midi_out.h"
+#include "common/synth/fluidsynth_midi_out.h"
 
 #include <fluidsynth.h>
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "midi/midi_out.h"
+#include "common/midi/midi_out.h"
 
 typedef struct _fluid_synth_t fluid_synth_t;
 

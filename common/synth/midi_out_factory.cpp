@@ -1,7 +1,7 @@
-#include "synth/midi_out_factory.h"
+#include "common/synth/midi_out_factory.h"
 
-#include "midi/silent_midi_out.h"
-#include "synth/fluidsynth_midi_out.h"
+#include "common/midi/silent_midi_out.h"
+#include "common/synth/fluidsynth_midi_out.h"
 
 namespace midi {
 

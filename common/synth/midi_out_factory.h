@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "midi/midi_out.h"
+#include "common/midi/midi_out.h"
 
 namespace midi {
 

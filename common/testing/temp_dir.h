@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace testing_support {
+namespace test_support {
 
 class TempDir {
 public:
@@ -41,4 +41,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace testing_support
+}  // namespace test_support

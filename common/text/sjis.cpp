@@ -1,4 +1,4 @@
-#include "text/sjis.h"
+#include "common/text/sjis.h"
 
 #include <cerrno>
 #include <iconv.h>

@@ -1,12 +1,12 @@
-#include "installer_window.h"
+#include "installer/app/installer_window.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/main_dialog.h"
-#include "qt/dialog_template.h"
+#include "installer/core/main_dialog.h"
+#include "common/qt/dialog_template.h"
 
 namespace installer {
 namespace {

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "archive/tovra_archive.h"
-#include "core/installer_flow.h"
-#include "lzh/extract.h"
-#include "qt_install_root.h"
-#include "qt_installer_ui.h"
-#include "system_version.h"
+#include "installer/archive/tovra_archive.h"
+#include "installer/core/installer_flow.h"
+#include "installer/lzh/extract.h"
+#include "installer/app/qt_install_root.h"
+#include "installer/app/qt_installer_ui.h"
+#include "installer/app/system_version.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "qt_install_root.h"
+#include "installer/app/qt_install_root.h"
 
 #include <QSettings>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The install root saved by an earlier install, in the user's settings under "Pellmar"/"Tovra".
 
-#include "core/default_folder.h"
+#include "installer/core/default_folder.h"
 
 namespace installer {
 

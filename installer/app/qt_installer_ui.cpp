@@ -1,4 +1,4 @@
-#include "qt_installer_ui.h"
+#include "installer/app/qt_installer_ui.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QProcess>
 
-#include "installer_window.h"
+#include "installer/app/installer_window.h"
 
 namespace installer {
 namespace {

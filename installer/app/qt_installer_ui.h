@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/installer_ui.h"
+#include "installer/core/installer_ui.h"
 
 namespace installer {
 

@@ -1,4 +1,4 @@
-#include "system_version.h"
+#include "installer/app/system_version.h"
 
 #include <charconv>
 #include <cstdlib>

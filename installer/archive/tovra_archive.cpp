@@ -1,6 +1,6 @@
-#include "archive/tovra_archive.h"
+#include "installer/archive/tovra_archive.h"
 
-#include "embedded/embedded.h"
+#include "common/embedded/embedded.h"
 
 DECLARE_EMBEDDED(tovra_lzh)
 

@@ -1,8 +1,8 @@
-#include "core/default_folder.h"
+#include "installer/core/default_folder.h"
 
 #include <cstdlib>
 
-#include "core/text_table.h"
+#include "installer/core/text_table.h"
 
 namespace installer {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/dialog_texts.h"
+#include "installer/core/dialog_texts.h"
 
 namespace installer {
 

@@ -1,9 +1,9 @@
-#include "core/installer_flow.h"
+#include "installer/core/installer_flow.h"
 
-#include "core/dialog_texts.h"
-#include "core/main_dialog.h"
-#include "core/text_table.h"
-#include "core/utility_start.h"
+#include "installer/core/dialog_texts.h"
+#include "installer/core/main_dialog.h"
+#include "installer/core/text_table.h"
+#include "installer/core/utility_start.h"
 
 namespace installer {
 namespace {

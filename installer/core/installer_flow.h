@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
-#include "core/default_folder.h"
-#include "core/installer_ui.h"
-#include "core/system_info.h"
-#include "lzh/result_code.h"
+#include "installer/core/default_folder.h"
+#include "installer/core/installer_ui.h"
+#include "installer/core/system_info.h"
+#include "installer/lzh/result_code.h"
 
 namespace installer {
 

@@ -1,6 +1,6 @@
-#include "core/main_dialog.h"
+#include "installer/core/main_dialog.h"
 
-#include "core/installer_ui.h"
+#include "installer/core/installer_ui.h"
 
 namespace installer {
 namespace {

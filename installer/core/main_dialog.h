@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/dialog_texts.h"
-#include "core/system_info.h"
+#include "installer/core/dialog_texts.h"
+#include "installer/core/system_info.h"
 
 namespace installer {
 

@@ -1,4 +1,4 @@
-#include "core/system_info.h"
+#include "installer/core/system_info.h"
 
 namespace installer {
 

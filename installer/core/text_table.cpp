@@ -1,4 +1,4 @@
-#include "core/text_table.h"
+#include "installer/core/text_table.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "lzh/result_code.h"
+#include "installer/lzh/result_code.h"
 
 namespace installer {
 

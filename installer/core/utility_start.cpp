@@ -1,4 +1,4 @@
-#include "core/utility_start.h"
+#include "installer/core/utility_start.h"
 
 namespace installer {
 

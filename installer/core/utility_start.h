@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/installer_ui.h"
-#include "core/main_dialog.h"
+#include "installer/core/installer_ui.h"
+#include "installer/core/main_dialog.h"
 
 namespace installer {
 

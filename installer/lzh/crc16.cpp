@@ -1,4 +1,4 @@
-#include "lzh/crc16.h"
+#include "installer/lzh/crc16.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "lzh/decoder.h"
+#include "installer/lzh/decoder.h"
 
 #include <bit>
 #include <cstring>
 
-#include "lzh/crc16.h"
+#include "installer/lzh/crc16.h"
 
 namespace lzh {
 namespace {

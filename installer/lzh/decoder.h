@@ -5,10 +5,10 @@
 #include <array>
 #include <cstdint>
 
-#include "lzh/bit_reader.h"
-#include "lzh/byte_sink.h"
-#include "lzh/huffman_table.h"
-#include "lzh/result_code.h"
+#include "installer/lzh/bit_reader.h"
+#include "installer/lzh/byte_sink.h"
+#include "installer/lzh/huffman_table.h"
+#include "installer/lzh/result_code.h"
 
 namespace lzh {
 

@@ -1,17 +1,17 @@
-#include "lzh/extract.h"
+#include "installer/lzh/extract.h"
 
 #include <array>
 #include <memory>
 #include <new>
 #include <optional>
 
-#include "lzh/crc16.h"
-#include "lzh/decoder.h"
-#include "lzh/header.h"
-#include "lzh/header_scan.h"
-#include "lzh/member_path.h"
-#include "lzh/output_file.h"
-#include "text/sjis.h"
+#include "installer/lzh/crc16.h"
+#include "installer/lzh/decoder.h"
+#include "installer/lzh/header.h"
+#include "installer/lzh/header_scan.h"
+#include "installer/lzh/member_path.h"
+#include "installer/lzh/output_file.h"
+#include "common/text/sjis.h"
 
 namespace lzh {
 namespace {

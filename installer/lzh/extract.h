@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "lzh/result_code.h"
+#include "installer/lzh/result_code.h"
 
 namespace lzh {
 

@@ -1,4 +1,4 @@
-#include "lzh/header.h"
+#include "installer/lzh/header.h"
 
 #include <cstring>
 

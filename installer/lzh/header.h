@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "lzh/memory_stream.h"
+#include "installer/lzh/memory_stream.h"
 
 namespace lzh {
 

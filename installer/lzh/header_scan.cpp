@@ -1,4 +1,4 @@
-#include "lzh/header_scan.h"
+#include "installer/lzh/header_scan.h"
 
 #include <algorithm>
 

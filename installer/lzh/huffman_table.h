@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "lzh/bit_reader.h"
+#include "installer/lzh/bit_reader.h"
 
 namespace lzh {
 

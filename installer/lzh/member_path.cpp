@@ -1,8 +1,8 @@
-#include "lzh/member_path.h"
+#include "installer/lzh/member_path.h"
 
 #include <system_error>
 
-#include "text/sjis.h"
+#include "common/text/sjis.h"
 
 namespace lzh {
 

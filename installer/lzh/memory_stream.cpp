@@ -1,4 +1,4 @@
-#include "lzh/memory_stream.h"
+#include "installer/lzh/memory_stream.h"
 
 #include <algorithm>
 #include <cstring>

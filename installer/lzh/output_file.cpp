@@ -1,4 +1,4 @@
-#include "lzh/output_file.h"
+#include "installer/lzh/output_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

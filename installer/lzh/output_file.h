@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "lzh/byte_sink.h"
+#include "installer/lzh/byte_sink.h"
 
 namespace lzh {
 

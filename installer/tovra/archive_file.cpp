@@ -1,4 +1,4 @@
-#include "tovra/archive_file.h"
+#include "installer/tovra/archive_file.h"
 
 #include <fstream>
 #include <iterator>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "lzh/extract.h"
+#include "installer/lzh/extract.h"
 
 namespace tovra {
 

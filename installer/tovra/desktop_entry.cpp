@@ -1,4 +1,4 @@
-#include "tovra/desktop_entry.h"
+#include "installer/tovra/desktop_entry.h"
 
 namespace tovra {
 

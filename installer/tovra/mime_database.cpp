@@ -1,8 +1,8 @@
-#include "tovra/mime_database.h"
+#include "installer/tovra/mime_database.h"
 
 #include <fstream>
 
-#include "tovra/desktop_entry.h"
+#include "installer/tovra/desktop_entry.h"
 
 namespace tovra {
 

@@ -1,4 +1,4 @@
-#include "tovra/mimeapps_list.h"
+#include "installer/tovra/mimeapps_list.h"
 
 #include <optional>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "tovra/registration.h"
+#include "installer/tovra/registration.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -7,10 +7,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "files/replace_file.h"
-#include "tovra/desktop_entry.h"
-#include "tovra/mime_database.h"
-#include "tovra/mimeapps_list.h"
+#include "common/files/replace_file.h"
+#include "installer/tovra/desktop_entry.h"
+#include "installer/tovra/mime_database.h"
+#include "installer/tovra/mimeapps_list.h"
 
 extern char** environ;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tovra/xdg_dirs.h"
+#include "installer/tovra/xdg_dirs.h"
 
 namespace tovra {
 

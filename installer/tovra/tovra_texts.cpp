@@ -1,6 +1,6 @@
-#include "tovra/tovra_texts.h"
+#include "installer/tovra/tovra_texts.h"
 
-#include "core/text_table.h"
+#include "installer/core/text_table.h"
 
 namespace tovra {
 

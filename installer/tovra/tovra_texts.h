@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "tovra/archive_file.h"
-#include "tovra/registration.h"
+#include "installer/tovra/archive_file.h"
+#include "installer/tovra/registration.h"
 
 namespace tovra {
 

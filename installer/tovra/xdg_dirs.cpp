@@ -1,4 +1,4 @@
-#include "tovra/xdg_dirs.h"
+#include "installer/tovra/xdg_dirs.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "launcher/app/form1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,13 +11,13 @@
 #include <QToolButton>
 #include <cstdlib>
 
-#include "app/launcher_fonts.h"
-#include "app/qt_text.h"
-#include "app/title_plate.h"
-#include "core/data_files.h"
-#include "core/description.h"
-#include "core/messages.h"
-#include "core/path_lookup.h"
+#include "launcher/app/launcher_fonts.h"
+#include "launcher/app/qt_text.h"
+#include "launcher/app/title_plate.h"
+#include "launcher/core/data_files.h"
+#include "launcher/core/description.h"
+#include "launcher/core/messages.h"
+#include "launcher/core/path_lookup.h"
 
 namespace launcher {
 namespace {

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "app/launcher_services.h"
-#include "core/game_list.h"
-#include "core/launcher_settings.h"
+#include "launcher/app/launcher_services.h"
+#include "launcher/core/game_list.h"
+#include "launcher/core/launcher_settings.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,15 +1,15 @@
-#include "app/form_load.h"
+#include "launcher/app/form_load.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 
-#include "app/frm_splash.h"
-#include "app/qt_text.h"
-#include "core/data_files.h"
-#include "core/messages.h"
-#include "core/path_lookup.h"
-#include "core/startup_files.h"
+#include "launcher/app/frm_splash.h"
+#include "launcher/app/qt_text.h"
+#include "launcher/core/data_files.h"
+#include "launcher/core/messages.h"
+#include "launcher/core/path_lookup.h"
+#include "launcher/core/startup_files.h"
 
 namespace launcher {
 std::unique_ptr<Form1> Form_Load(const StartupPlaces& places, const LauncherServices& services, QLockFile& instanceLock) {

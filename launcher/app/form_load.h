@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/form1.h"
-#include "app/launcher_services.h"
+#include "launcher/app/form1.h"
+#include "launcher/app/launcher_services.h"
 
 class QLockFile;
 

@@ -1,4 +1,4 @@
-#include "app/frm_splash.h"
+#include "launcher/app/frm_splash.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/launcher_fonts.h"
+#include "launcher/app/launcher_fonts.h"
 
 namespace launcher {
 

@@ -1,6 +1,6 @@
-#include "app/launcher_fonts.h"
+#include "launcher/app/launcher_fonts.h"
 
-#include "qt/dialog_template.h"
+#include "common/qt/dialog_template.h"
 
 namespace launcher {
 

@@ -1,11 +1,11 @@
-#include "app/launcher_services.h"
+#include "launcher/app/launcher_services.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QProcess>
 
-#include "app/qt_text.h"
-#include "core/messages.h"
+#include "launcher/app/qt_text.h"
+#include "launcher/core/messages.h"
 
 namespace launcher {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/launch_plan.h"
+#include "launcher/core/launch_plan.h"
 
 namespace launcher {
 

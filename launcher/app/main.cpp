@@ -4,10 +4,10 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
-#include "app/form_load.h"
-#include "app/launcher_services.h"
-#include "qt/termination.h"
-#include "sdl_audio/open_wav_player.h"
+#include "launcher/app/form_load.h"
+#include "launcher/app/launcher_services.h"
+#include "common/qt/termination.h"
+#include "common/sdl_audio/open_wav_player.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

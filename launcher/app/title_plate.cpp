@@ -1,4 +1,4 @@
-#include "app/title_plate.h"
+#include "launcher/app/title_plate.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "core/description.h"
+#include "launcher/core/description.h"
 
-#include "core/data_files.h"
-#include "core/path_lookup.h"
-#include "core/read_file.h"
-#include "core/text_decoding.h"
+#include "launcher/core/data_files.h"
+#include "launcher/core/path_lookup.h"
+#include "launcher/core/read_file.h"
+#include "launcher/core/text_decoding.h"
 
 namespace launcher {
 

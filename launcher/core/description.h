@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/game_list.h"
+#include "launcher/core/game_list.h"
 
 namespace launcher {
 

@@ -1,4 +1,4 @@
-#include "core/field_reader.h"
+#include "launcher/core/field_reader.h"
 
 namespace launcher {
 namespace {

@@ -1,12 +1,12 @@
-#include "core/game_list.h"
+#include "launcher/core/game_list.h"
 
 #include <vector>
 
-#include "core/data_files.h"
-#include "core/field_reader.h"
-#include "core/path_lookup.h"
-#include "core/read_file.h"
-#include "core/text_decoding.h"
+#include "launcher/core/data_files.h"
+#include "launcher/core/field_reader.h"
+#include "launcher/core/path_lookup.h"
+#include "launcher/core/read_file.h"
+#include "launcher/core/text_decoding.h"
 
 namespace launcher {
 

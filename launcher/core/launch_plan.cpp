@@ -1,12 +1,12 @@
-#include "core/launch_plan.h"
+#include "launcher/core/launch_plan.h"
 
 #include <unistd.h>
 
 #include <optional>
 #include <system_error>
 
-#include "core/command_line.h"
-#include "core/path_lookup.h"
+#include "launcher/core/command_line.h"
+#include "launcher/core/path_lookup.h"
 
 namespace launcher {
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "core/path_lookup.h"
+#include "launcher/core/path_lookup.h"
 
 #include <algorithm>
 #include <system_error>

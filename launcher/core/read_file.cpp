@@ -1,4 +1,4 @@
-#include "core/read_file.h"
+#include "launcher/core/read_file.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "core/startup_files.h"
+#include "launcher/core/startup_files.h"
 
 #include <algorithm>
 #include <system_error>

@@ -1,8 +1,8 @@
-#include "core/text_decoding.h"
+#include "launcher/core/text_decoding.h"
 
 #include <optional>
 
-#include "text/sjis.h"
+#include "common/text/sjis.h"
 
 namespace launcher {
 namespace {

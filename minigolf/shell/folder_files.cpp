@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "files/replace_file.h"
+#include "common/files/replace_file.h"
 
 namespace minigolf {
 

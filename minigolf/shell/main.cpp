@@ -5,10 +5,10 @@
 
 #include <iostream>
 
-#include "files/data_file.h"
+#include "common/files/data_file.h"
 #include "minigolf/flow/golf_game.h"
 #include "minigolf/flow/ranking_file.h"
-#include "minigolf/resources.h"
+#include "minigolf/resources/resources.h"
 #include "minigolf/shell/folder_files.h"
 #include "minigolf/shell/main_loop.h"
 #include "minigolf/shell/music_loop.h"

@@ -4,9 +4,9 @@
 
 #include <iostream>
 
-#include "audio/silent_wav_player.h"
-#include "sdl_audio/sdl_wav_player.h"
-#include "synth/fluidsynth_file_player.h"
+#include "common/audio/silent_wav_player.h"
+#include "common/sdl_audio/sdl_wav_player.h"
+#include "common/synth/fluidsynth_file_player.h"
 
 namespace minigolf {
 

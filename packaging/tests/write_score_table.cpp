@@ -2,8 +2,8 @@
 // beside the installed batting game.
 #include <cstdio>
 
-#include "scores/high_score_file.h"
-#include "scores/high_score_insert.h"
+#include "pelta/scores/high_score_file.h"
+#include "pelta/scores/high_score_insert.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {

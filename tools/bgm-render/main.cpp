@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "model/random.h"
-#include "music/bgm_patterns.h"
-#include "music/bgm_player.h"
-#include "synth/fluidsynth_midi_out.h"
-#include "command_line.h"
-#include "files/wav_writer.h"
+#include "pelta/model/random.h"
+#include "pelta/music/bgm_patterns.h"
+#include "pelta/music/bgm_player.h"
+#include "common/synth/fluidsynth_midi_out.h"
+#include "tools/command-line/command_line.h"
+#include "common/files/wav_writer.h"
 
 namespace {
 

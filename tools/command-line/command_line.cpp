@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "tools/command-line/command_line.h"
 
 #include <cstdio>
 #include <cstdlib>

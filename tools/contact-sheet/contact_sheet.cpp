@@ -10,8 +10,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "command_line.h"
-#include "view/field_image.h"
+#include "tools/command-line/command_line.h"
+#include "pelta/view/field_image.h"
 
 namespace {
 

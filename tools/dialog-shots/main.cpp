@@ -6,12 +6,12 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "command_line.h"
-#include "dialogs/game_over_dlg.h"
-#include "dialogs/name_entry_dlg.h"
-#include "dialogs/password_dlg.h"
-#include "dialogs/practice_dlg.h"
-#include "dialogs/ranking_dlg.h"
+#include "tools/command-line/command_line.h"
+#include "pelta/dialogs/game_over_dlg.h"
+#include "pelta/dialogs/name_entry_dlg.h"
+#include "pelta/dialogs/password_dlg.h"
+#include "pelta/dialogs/practice_dlg.h"
+#include "pelta/dialogs/ranking_dlg.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <span>
 
-#include "command_line.h"
-#include "lzh/extract.h"
+#include "tools/command-line/command_line.h"
+#include "installer/lzh/extract.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args = tool::PositionalArguments(

@@ -13,8 +13,8 @@
 #include "minigolf/course/course_files.h"
 #include "minigolf/course/load_course.h"
 #include "minigolf/testing/recording_presenter.h"
-#include "course_verdict.h"
-#include "shot_search.h"
+#include "tools/minigolf-course-check/course_verdict.h"
+#include "tools/minigolf-course-check/shot_search.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ std::optional<minigolf::CourseMap> ReadCourseFile(const std::filesystem::path& p
         return std::nullopt;
     }
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    minigolf::testing::RecordingPresenter presenter;
+    test_support::RecordingPresenter presenter;
     minigolf::Surfaces surfaces(presenter);
     minigolf::CourseMap course;
     if (bytes.size() != minigolf::kCourseFileSize || minigolf::ReadCourse(bytes, course, surfaces) != minigolf::CourseLoad::kLoaded) {

@@ -1,4 +1,4 @@
-#include "course_verdict.h"
+#include "tools/minigolf-course-check/course_verdict.h"
 
 namespace minigolf::course_check {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shot_search.h"
+#include "tools/minigolf-course-check/shot_search.h"
 
 namespace minigolf::course_check {
 

@@ -1,4 +1,4 @@
-#include "cup_distance.h"
+#include "tools/minigolf-course-check/cup_distance.h"
 
 #include <deque>
 #include <utility>

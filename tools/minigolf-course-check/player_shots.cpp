@@ -1,4 +1,4 @@
-#include "player_shots.h"
+#include "tools/minigolf-course-check/player_shots.h"
 
 #include <algorithm>
 #include <bit>

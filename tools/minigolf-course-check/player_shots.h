@@ -7,7 +7,7 @@
 
 #include "minigolf/course/course_map.h"
 #include "minigolf/play/ball.h"
-#include "shot_search.h"
+#include "tools/minigolf-course-check/shot_search.h"
 
 namespace minigolf::course_check {
 

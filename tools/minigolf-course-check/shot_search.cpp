@@ -1,4 +1,4 @@
-#include "shot_search.h"
+#include "tools/minigolf-course-check/shot_search.h"
 
 #include <algorithm>
 #include <bit>
@@ -8,8 +8,8 @@
 #include <unordered_map>
 #include <utility>
 
-#include "cup_distance.h"
-#include "player_shots.h"
+#include "tools/minigolf-course-check/cup_distance.h"
+#include "tools/minigolf-course-check/player_shots.h"
 
 namespace minigolf::course_check {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "minigolf/course/course_files.h"
 #include "minigolf/flow/golf_game.h"
-#include "minigolf/resources.h"
+#include "minigolf/resources/resources.h"
 #include "minigolf/testing/memory_files.h"
 #include "minigolf/testing/recording_effects.h"
 #include "minigolf/testing/recording_presenter.h"
@@ -109,7 +109,7 @@ public:
     bool Start() { return game_.Start(); }
     GolfState& State() { return game_.State(); }
     const std::optional<std::string>& Failure() const { return game_.Failure(); }
-    testing::ScriptedMouse& Mouse() { return mouse_; }
+    test_support::ScriptedMouse& Mouse() { return mouse_; }
 
     void Frame() { game_.RunFrame(now_ += 51); }
     // Runs frames until the phase comes or the game fails; false when it did not come.
@@ -129,10 +129,10 @@ public:
     }
 
 private:
-    testing::RecordingPresenter presenter_;
-    testing::RecordingEffects effects_;
-    testing::ScriptedMouse mouse_;
-    testing::MemoryFiles files_;
+    test_support::RecordingPresenter presenter_;
+    test_support::RecordingEffects effects_;
+    test_support::ScriptedMouse mouse_;
+    test_support::MemoryFiles files_;
     GolfGame game_{GolfPlatform{presenter_, effects_, mouse_, files_, EMBEDDED_BYTES(mapdat)}};
     std::uint32_t now_ = 0;
 };

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "flight/hit_table.h"
-#include "replay/headless_game.h"
+#include "tools/command-line/command_line.h"
+#include "pelta/flight/hit_table.h"
+#include "pelta/replay/headless_game.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <set>
 
-#include "model/pitch.h"
+#include "pelta/model/pitch.h"
 
 namespace pelta {
 

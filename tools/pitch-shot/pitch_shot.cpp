@@ -5,16 +5,16 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "audio/silent_wav_player.h"
-#include "flight/flight_step.h"
-#include "flight/hit_flight.h"
-#include "flight/swing.h"
-#include "model/pitch_selection.h"
+#include "common/audio/silent_wav_player.h"
+#include "pelta/flight/flight_step.h"
+#include "pelta/flight/hit_flight.h"
+#include "pelta/flight/swing.h"
+#include "pelta/model/pitch_selection.h"
 #include "pitch_options.h"
-#include "render/caption.h"
-#include "render/field_drawing.h"
-#include "render/result_display.h"
-#include "view/field_image.h"
+#include "pelta/render/caption.h"
+#include "pelta/render/field_drawing.h"
+#include "pelta/render/result_display.h"
+#include "pelta/view/field_image.h"
 
 namespace pelta {
 namespace {

@@ -4,6 +4,8 @@
 # association, and saves a screenshot of each window on the way.
 # Usage: tools/tovrains-run/install_under_xvfb.sh BUILD_DIR [OUT_DIR]
 set -euo pipefail
+. "$(dirname "$0")/../../scripts/usage.sh"
+check_arguments "BUILD_DIR [OUT_DIR]   installs with tovrains under Xvfb, screenshots in OUT_DIR" 1 2 "$@"
 build=$(realpath "$1")
 out=$(realpath -m "${2:-$build/tovrains-run}")
 grab=$build/tools/screen-grab/screen-grab

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/installer_window.h"
-#include "app/qt_installer_ui.h"
-#include "command_line.h"
-#include "core/default_folder.h"
-#include "core/main_dialog.h"
+#include "installer/app/installer_window.h"
+#include "installer/app/qt_installer_ui.h"
+#include "tools/command-line/command_line.h"
+#include "installer/core/default_folder.h"
+#include "installer/core/main_dialog.h"
 
 namespace {
 

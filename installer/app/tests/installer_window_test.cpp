@@ -1,4 +1,4 @@
-#include "app/installer_window.h"
+#include "installer/app/installer_window.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/installer_flow.h"
-#include "core/main_dialog.h"
-#include "qt/dialog_template.h"
+#include "installer/core/installer_flow.h"
+#include "installer/core/main_dialog.h"
+#include "common/qt/dialog_template.h"
 
 namespace installer {
 namespace {

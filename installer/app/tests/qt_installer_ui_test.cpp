@@ -1,4 +1,4 @@
-#include "app/qt_installer_ui.h"
+#include "installer/app/qt_installer_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +13,14 @@
 #include <QTimer>
 #include <fstream>
 
-#include "app/installer_window.h"
-#include "app/qt_install_root.h"
-#include "app/system_version.h"
-#include "archive/tovra_archive.h"
-#include "core/installer_flow.h"
-#include "core/utility_start.h"
-#include "lzh/extract.h"
-#include "testing/temp_dir.h"
+#include "installer/app/installer_window.h"
+#include "installer/app/qt_install_root.h"
+#include "installer/app/system_version.h"
+#include "installer/archive/tovra_archive.h"
+#include "installer/core/installer_flow.h"
+#include "installer/core/utility_start.h"
+#include "installer/lzh/extract.h"
+#include "common/testing/temp_dir.h"
 
 namespace installer {
 namespace {
@@ -43,7 +43,7 @@ void WhenModal(std::function<void(W*)> act) {
 }
 
 TEST(QtInstallerUi, UtilityGetsItsArgumentsWholeFromAFolderWithSpaces) {
-    testing_support::TempDir temp;
+    test_support::TempDir temp;
     const fs::path folder = temp.path() / "My Programs/Tovra $HOME; echo x";
     fs::create_directories(folder);
     {
@@ -63,7 +63,7 @@ TEST(QtInstallerUi, UtilityGetsItsArgumentsWholeFromAFolderWithSpaces) {
 }
 
 TEST(QtInstallerUi, FolderChoosersOpenAtTheStartFolderWithTheirTitles) {
-    testing_support::TempDir temp;
+    test_support::TempDir temp;
     const fs::path start = temp.path() / "start here";
     fs::create_directories(start);
     QtInstallerUi ui;
@@ -113,7 +113,7 @@ TEST(QtInstallerUi, MessageBoxHasNoOwnerAndOnlyOk) {
 }
 
 TEST(QtInstallerUi, UnwritableDestinationEndsWithTheWriteErrorBox) {
-    testing_support::TempDir temp;
+    test_support::TempDir temp;
     std::ofstream(temp.path() / "a file") << "in the way";
     const std::string destination = (temp.path() / "a file/Tovra").string();
     QtInstallerUi ui;

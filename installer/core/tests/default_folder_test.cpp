@@ -1,4 +1,4 @@
-#include "core/default_folder.h"
+#include "installer/core/default_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace installer {
 namespace {
 
-using test::SavedRoot;
+using test_support::SavedRoot;
 
 TEST(DefaultFolder, SavedRootThenUserProgramsThenBuiltIn) {
     struct Case {

@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "core/installer_flow.h"
-#include "core/main_dialog.h"
+#include "installer/core/installer_flow.h"
+#include "installer/core/main_dialog.h"
 #include "scripted_ui.h"
 
 namespace installer {
 namespace {
 
-using test::CancelDialog;
-using test::SavedRoot;
-using test::ScriptedUi;
-using test::TypeAndBrowse;
-using test::TypeAndStart;
+using test_support::CancelDialog;
+using test_support::SavedRoot;
+using test_support::ScriptedUi;
+using test_support::TypeAndBrowse;
+using test_support::TypeAndStart;
 
 constexpr SystemInfo kEnglish{10 * 256, false};
 constexpr SystemInfo kJapanese{10 * 256, true};

@@ -5,20 +5,20 @@
 
 #include <fstream>
 
-#include "archive/tovra_archive.h"
-#include "core/installer_flow.h"
-#include "lzh/extract.h"
+#include "installer/archive/tovra_archive.h"
+#include "installer/core/installer_flow.h"
+#include "installer/lzh/extract.h"
 #include "scripted_ui.h"
-#include "testing/temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 namespace installer {
 namespace {
 
 namespace fs = std::filesystem;
-using test::SavedRoot;
-using test::ScriptedUi;
-using testing_support::TempDir;
-using test::TypeAndStart;
+using test_support::SavedRoot;
+using test_support::ScriptedUi;
+using test_support::TempDir;
+using test_support::TypeAndStart;
 
 constexpr SystemInfo kEnglish{10 * 256, false};
 

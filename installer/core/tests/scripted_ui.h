@@ -8,14 +8,14 @@
 #include <variant>
 #include <vector>
 
-#include "core/default_folder.h"
-#include "core/installer_ui.h"
-#include "core/main_dialog.h"
+#include "installer/core/default_folder.h"
+#include "installer/core/installer_ui.h"
+#include "installer/core/main_dialog.h"
 
-namespace installer::test {
+namespace test_support {
 
 // An install root saved by an earlier install; empty for none.
-struct SavedRoot : InstallRootSource {
+struct SavedRoot : installer::InstallRootSource {
     std::string root;
     std::string InstallRoot() const override { return root; }
 };
@@ -32,24 +32,24 @@ using DialogAction = std::variant<TypeAndBrowse, TypeAndStart, CancelDialog>;
 
 // The dialog as it first appeared.
 struct ShownDialog {
-    MainDialogTexts texts;
+    installer::MainDialogTexts texts;
     std::string folder;
     bool ticked = false;
     bool enabled = false;
 };
 
-class ScriptedUi : public InstallerUi {
+class ScriptedUi : public installer::InstallerUi {
 public:
     std::deque<DialogAction> script;
     std::deque<std::optional<std::string>> chooserAnswers;
 
     std::optional<ShownDialog> shown;
     std::vector<std::string> editAfterBrowse;
-    std::vector<FolderRequest> folderRequests;
-    std::vector<Message> messages;
-    std::vector<ProgramStart> starts;
+    std::vector<installer::FolderRequest> folderRequests;
+    std::vector<installer::Message> messages;
+    std::vector<installer::ProgramStart> starts;
 
-    void RunMainDialog(MainDialog& dialog) override {
+    void RunMainDialog(installer::MainDialog& dialog) override {
         shown = ShownDialog{dialog.Texts(), dialog.Folder(), dialog.ShortcutTicked(), dialog.ShortcutEnabled()};
         // A script that runs out closes the dialog, as the window's close box would.
         while (!script.empty()) {
@@ -67,7 +67,7 @@ public:
         dialog.Cancel();
     }
 
-    std::optional<std::string> ChooseFolder(const FolderRequest& request) override {
+    std::optional<std::string> ChooseFolder(const installer::FolderRequest& request) override {
         folderRequests.push_back(request);
         if (chooserAnswers.empty()) return std::nullopt;
         std::optional<std::string> answer = chooserAnswers.front();
@@ -75,8 +75,8 @@ public:
         return answer;
     }
 
-    void ShowMessage(const Message& message) override { messages.push_back(message); }
-    void StartProgram(const ProgramStart& start) override { starts.push_back(start); }
+    void ShowMessage(const installer::Message& message) override { messages.push_back(message); }
+    void StartProgram(const installer::ProgramStart& start) override { starts.push_back(start); }
 };
 
-}  // namespace installer::test
+}  // namespace test_support

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "core/dialog_texts.h"
-#include "core/system_info.h"
-#include "core/text_table.h"
+#include "installer/core/dialog_texts.h"
+#include "installer/core/system_info.h"
+#include "installer/core/text_table.h"
 
 namespace installer {
 namespace {

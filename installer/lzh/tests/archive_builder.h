@@ -8,15 +8,15 @@
 #include <utility>
 #include <vector>
 
-#include "lzh/crc16.h"
+#include "installer/lzh/crc16.h"
 
-namespace lzh::test {
+namespace test_support {
 
 using Bytes = std::vector<std::uint8_t>;
 
 inline Bytes ToBytes(std::string_view s) { return Bytes(s.begin(), s.end()); }
 
-inline std::uint16_t Crc(const Bytes& data) { return UpdateCrc16(0, data); }
+inline std::uint16_t Crc(const Bytes& data) { return lzh::UpdateCrc16(0, data); }
 
 // 1999-11-20 12:34:56 as DOS date and time.
 constexpr std::uint16_t kDosDate = ((1999 - 1980) << 9) | (11 << 5) | 20;
@@ -105,4 +105,4 @@ private:
     int used_ = 0;
 };
 
-}  // namespace lzh::test
+}  // namespace test_support

@@ -1,4 +1,4 @@
-#include "lzh/decoder.h"
+#include "installer/lzh/decoder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 namespace lzh {
 namespace {
 
-using test::BitWriter;
-using test::Bytes;
+using test_support::BitWriter;
+using test_support::Bytes;
 
 class CollectingSink : public ByteSink {
 public:
@@ -44,13 +44,13 @@ TEST(LzhDecoder, DecodesLiteralsAndMatches) {
     BitWriter w;
     SingleSymbolBlock(w, 2, 'A');
     SingleSymbolBlock(w, 1, 256 + 5 - 3, 1);  // a match of 5 from two bytes back
-    Bytes expected = test::ToBytes("AAAAAAA");
+    Bytes expected = test_support::ToBytes("AAAAAAA");
     CollectingSink sink;
-    EXPECT_EQ(Decode(w.bytes(), 7, test::Crc(expected), sink), ResultCode::Success);
+    EXPECT_EQ(Decode(w.bytes(), 7, test_support::Crc(expected), sink), ResultCode::Success);
     EXPECT_EQ(sink.data, expected);
 
     CollectingSink wrongCrc;
-    EXPECT_EQ(Decode(w.bytes(), 7, test::Crc(expected) ^ 1, wrongCrc), ResultCode::BrokenFile);
+    EXPECT_EQ(Decode(w.bytes(), 7, test_support::Crc(expected) ^ 1, wrongCrc), ResultCode::BrokenFile);
 }
 
 TEST(LzhDecoder, EmptyMemberNeedsNoData) {

@@ -1,4 +1,4 @@
-#include "lzh/extract.h"
+#include "installer/lzh/extract.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +7,14 @@
 #include <map>
 
 #include "archive_builder.h"
-#include "lzh/header.h"
-#include "testing/temp_dir.h"
+#include "installer/lzh/header.h"
+#include "common/testing/temp_dir.h"
 
 namespace lzh {
 namespace {
 
 namespace fs = std::filesystem;
-using test::Bytes;
+using test_support::Bytes;
 
 const fs::path kFixtures = LZH_FIXTURE_DIR;
 
@@ -50,7 +50,7 @@ struct Extraction {
     Bytes Output(const fs::path& relative) const { return ReadFile(dest() / relative); }
     bool Exists(const fs::path& relative) const { return fs::exists(dest() / relative); }
 
-    testing_support::TempDir root;
+    test_support::TempDir root;
     ResultCode result;
     std::map<std::string, MemberOutcome> outcomes;
 };
@@ -92,7 +92,7 @@ TEST(ExtractArchive, ShiftJisNamesBecomeUtf8) {
 
 TEST(ExtractArchive, EmptyOrEndedArchives) {
     EXPECT_EQ(ExtractArchive({}, "unused"), ResultCode::NotArchive);
-    for (const Bytes& archive : {Bytes{0}, Bytes{0, 0, 0, 0}, test::ToBytes("no headers here")}) {
+    for (const Bytes& archive : {Bytes{0}, Bytes{0, 0, 0, 0}, test_support::ToBytes("no headers here")}) {
         Extraction x(archive);
         EXPECT_EQ(x.result, ResultCode::Success);
         EXPECT_TRUE(x.outcomes.empty());
@@ -101,20 +101,20 @@ TEST(ExtractArchive, EmptyOrEndedArchives) {
 }
 
 TEST(ExtractArchive, Level2HeaderEndsExtractionWithoutError) {
-    Bytes first = test::Archive({test::Stored("first.txt", "before")});
+    Bytes first = test_support::Archive({test_support::Stored("first.txt", "before")});
     Extraction x(Concat({WithoutEndByte(first), WithoutEndByte(Fixture("level2.lzh")), Fixture("level1.lzh")}));
     EXPECT_EQ(x.result, ResultCode::Success);
-    EXPECT_EQ(x.Output("first.txt"), test::ToBytes("before"));
+    EXPECT_EQ(x.Output("first.txt"), test_support::ToBytes("before"));
     EXPECT_EQ(x.outcomes.size(), 1u);
     EXPECT_FALSE(x.Exists("text.txt"));
 }
 
 TEST(ExtractArchive, JunkBeforeAndBetweenMembersIsSkipped) {
     Bytes junk(2000, 'j');
-    Bytes first = test::Archive({test::Stored("first.txt", "one")});
+    Bytes first = test_support::Archive({test_support::Stored("first.txt", "one")});
     Extraction x(Concat({junk, WithoutEndByte(first), junk, Fixture("level1.lzh")}));
     EXPECT_EQ(x.result, ResultCode::Success);
-    EXPECT_EQ(x.Output("first.txt"), test::ToBytes("one"));
+    EXPECT_EQ(x.Output("first.txt"), test_support::ToBytes("one"));
     EXPECT_EQ(x.Output("text.txt"), ReadFile(kFixtures / "src" / "text.txt"));
 }
 
@@ -157,23 +157,23 @@ TEST(ExtractArchive, MemberCutShortIsDeleted) {
 
 TEST(ExtractArchive, HostileNamesAreSkippedAndExtractionGoesOn) {
     auto withFolder = [](std::string folder) {
-        test::Member m = test::Stored("x", "escaped", 1);
-        m.extended = {{0x02, test::ToBytes(folder)}};
+        test_support::Member m = test_support::Stored("x", "escaped", 1);
+        m.extended = {{0x02, test_support::ToBytes(folder)}};
         return m;
     };
-    Bytes archive = test::Archive({
-        test::Stored("..\\..\\x", "escaped"),
-        test::Stored("\\..\\x", "escaped"),
-        test::Stored("C:\\x", "escaped"),
+    Bytes archive = test_support::Archive({
+        test_support::Stored("..\\..\\x", "escaped"),
+        test_support::Stored("\\..\\x", "escaped"),
+        test_support::Stored("C:\\x", "escaped"),
         withFolder("..\xFF"),
         withFolder("sub\xFF..\xFF..\xFF"),
-        test::Stored("sub\\fine.txt", "kept"),
-        test::Stored("\\rooted.txt", "inside"),  // appended to the destination
+        test_support::Stored("sub\\fine.txt", "kept"),
+        test_support::Stored("\\rooted.txt", "inside"),  // appended to the destination
     });
     Extraction x(archive);
     EXPECT_EQ(x.result, ResultCode::Success);
-    EXPECT_EQ(x.Output("sub/fine.txt"), test::ToBytes("kept"));
-    EXPECT_EQ(x.Output("rooted.txt"), test::ToBytes("inside"));
+    EXPECT_EQ(x.Output("sub/fine.txt"), test_support::ToBytes("kept"));
+    EXPECT_EQ(x.Output("rooted.txt"), test_support::ToBytes("inside"));
     EXPECT_EQ(x.outcomes.size(), 7u);
     for (const auto& [name, outcome] : x.outcomes) {
         bool kept = name == "sub\\fine.txt" || name == "\\rooted.txt";
@@ -196,7 +196,7 @@ TEST(ExtractArchive, NothingIsWrittenThroughSymbolicLinks) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.link);
-        testing_support::TempDir root;
+        test_support::TempDir root;
         fs::path dest = root.path() / "dest";
         fs::path outside = root.path() / "outside";
         fs::create_directories(dest);
@@ -213,28 +213,28 @@ TEST(ExtractArchive, NothingIsWrittenThroughSymbolicLinks) {
         EXPECT_EQ(outcomes["t8193.txt"], MemberOutcome::Extracted);
         EXPECT_EQ(fs::is_empty(outside), c.toFolder);
         if (!c.toFolder) {
-            EXPECT_EQ(ReadFile(target), test::ToBytes("untouched"));
+            EXPECT_EQ(ReadFile(target), test_support::ToBytes("untouched"));
         }
     }
 }
 
 TEST(ExtractArchive, MembersLargerThanTheirDataAreSkipped) {
-    test::Member packed = test::Stored("packed.bin", "abc");
+    test_support::Member packed = test_support::Stored("packed.bin", "abc");
     packed.method = "-lh6-";
     packed.originalSize = 10;
-    test::Member equal = test::Stored("equal.bin", "abc");
+    test_support::Member equal = test_support::Stored("equal.bin", "abc");
     equal.method = "-lz4-";
     // Fits its packed size only by counting the extended header in.
-    test::Member withExtended = test::Stored("extended.bin", "abc", 1);
+    test_support::Member withExtended = test_support::Stored("extended.bin", "abc", 1);
     withExtended.extended = {{0x40, {0x20, 0x00}}};
     withExtended.originalSize = 6;
-    Extraction x(test::Archive({packed, equal, withExtended}));
+    Extraction x(test_support::Archive({packed, equal, withExtended}));
     EXPECT_EQ(x.result, ResultCode::Success);
     EXPECT_EQ(x.outcomes["packed.bin"], MemberOutcome::NotStored);
     EXPECT_FALSE(x.Exists("packed.bin"));
     EXPECT_EQ(x.outcomes["extended.bin"], MemberOutcome::NotStored);
     EXPECT_FALSE(x.Exists("extended.bin"));
-    EXPECT_EQ(x.Output("equal.bin"), test::ToBytes("abc"));
+    EXPECT_EQ(x.Output("equal.bin"), test_support::ToBytes("abc"));
 }
 
 TEST(ExtractArchive, UncreatableOutputOfAnLh5MemberIsAWriteError) {

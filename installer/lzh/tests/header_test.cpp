@@ -1,15 +1,15 @@
-#include "lzh/header.h"
+#include "installer/lzh/header.h"
 
 #include <gtest/gtest.h>
 
 #include "archive_builder.h"
-#include "lzh/header_scan.h"
+#include "installer/lzh/header_scan.h"
 
 namespace lzh {
 namespace {
 
-using test::Bytes;
-using test::Member;
+using test_support::Bytes;
+using test_support::Member;
 
 HeaderStatus Parse(const Bytes& bytes, LzhHeader& header) {
     MemoryStream stream(bytes);
@@ -34,27 +34,27 @@ TEST(MemoryStream, ReadsZerosPastTheEndAndFlagsIt) {
 }
 
 TEST(ParseHeader, ReadsALevel0Header) {
-    Member m = test::Stored("dir\\sp ace.txt", "hello");
+    Member m = test_support::Stored("dir\\sp ace.txt", "hello");
     LzhHeader h;
-    Bytes bytes = test::Encode(m);
+    Bytes bytes = test_support::Encode(m);
     MemoryStream stream(bytes);
     ASSERT_EQ(ParseHeader(h, stream), HeaderStatus::Ok);
     EXPECT_EQ(std::string(h.method.begin(), h.method.end()), "-lh0-");
     EXPECT_EQ(h.fileName, "dir\\sp_ace.txt");
     EXPECT_EQ(h.originalSize, 5u);
     EXPECT_EQ(h.DataSize(), 5u);
-    EXPECT_EQ(h.crc, test::Crc(test::ToBytes("hello")));
-    EXPECT_EQ(h.fileTime, DosDateTimeToTime(test::kDosDate, test::kDosTime));
+    EXPECT_EQ(h.crc, test_support::Crc(test_support::ToBytes("hello")));
+    EXPECT_EQ(h.fileTime, DosDateTimeToTime(test_support::kDosDate, test_support::kDosTime));
     EXPECT_EQ(stream.Remaining().size(), 5u);  // left at the member data
 }
 
 TEST(ParseHeader, Level1ExtendedHeadersNameTheFileAndFolder) {
-    Member m = test::Stored("SHORT", "data", 1);
+    Member m = test_support::Stored("SHORT", "data", 1);
     m.extended = {{0x00, {0x12, 0x34}},  // header CRC: skipped
-                  {0x01, test::ToBytes("long name.txt")},
-                  {0x02, test::ToBytes("abc\xFF" "d e\xFF\x01junk")}};
+                  {0x01, test_support::ToBytes("long name.txt")},
+                  {0x02, test_support::ToBytes("abc\xFF" "d e\xFF\x01junk")}};
     LzhHeader h;
-    Bytes bytes = test::Encode(m);
+    Bytes bytes = test_support::Encode(m);
     MemoryStream stream(bytes);
     ASSERT_EQ(ParseHeader(h, stream), HeaderStatus::Ok);
     EXPECT_EQ(h.fileName, "long_name.txt");
@@ -70,17 +70,17 @@ TEST(ParseHeader, StatusesForEndLevelAndLimits) {
         Bytes bytes;
         HeaderStatus expected;
     };
-    auto withName = [](std::size_t length) { return test::Encode(test::Stored(std::string(length, 'n'), "x")); };
+    auto withName = [](std::size_t length) { return test_support::Encode(test_support::Stored(std::string(length, 'n'), "x")); };
     auto withExtended = [](std::uint8_t type, std::size_t payload) {
-        Member m = test::Stored("f", "x", 1);
+        Member m = test_support::Stored("f", "x", 1);
         m.extended = {{type, Bytes(payload, 'e')}};
-        return test::Encode(m);
+        return test_support::Encode(m);
     };
-    Bytes level2 = test::Encode(test::Stored("f", "x"));
+    Bytes level2 = test_support::Encode(test_support::Stored("f", "x"));
     level2[20] = 2;
-    Bytes cutInMethod = test::Encode(test::Stored("f", "x"));
+    Bytes cutInMethod = test_support::Encode(test_support::Stored("f", "x"));
     cutInMethod.resize(5);
-    Bytes cutInName = test::Encode(test::Stored("name", "x"));
+    Bytes cutInName = test_support::Encode(test_support::Stored("name", "x"));
     cutInName.resize(24);
     Bytes extendedPastPacked = withExtended(0x40, 10);
     extendedPastPacked[7] = 3;  // packed size smaller than the extended headers
@@ -133,8 +133,8 @@ TEST(DosDateTimeToTime, OnlyRealDatesAndTimesGiveATime) {
 }
 
 TEST(FindHeaderStart, SkipsJunkAndFalseDashes) {
-    Bytes junk = test::ToBytes("junk -lx -lh5 --lh0 ");
-    Bytes member = test::Encode(test::Stored("f", "x"));
+    Bytes junk = test_support::ToBytes("junk -lx -lh5 --lh0 ");
+    Bytes member = test_support::Encode(test_support::Stored("f", "x"));
     Bytes bytes = junk;
     bytes.insert(bytes.end(), member.begin(), member.end());
     EXPECT_EQ(FindHeaderStart(bytes, 0), junk.size());

@@ -1,10 +1,10 @@
-#include "lzh/member_path.h"
+#include "installer/lzh/member_path.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "testing/temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 namespace lzh {
 namespace {
@@ -49,7 +49,7 @@ TEST(MemberRelativePath, RefusesPathsLeavingTheDestination) {
 }
 
 TEST(MakePathDirectories, CreatesEveryMissingFolder) {
-    testing_support::TempDir dir;
+    test_support::TempDir dir;
     std::filesystem::path file = dir.path() / "a" / "b" / "c.txt";
     EXPECT_EQ(MakePathDirectories(file), 0);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "a" / "b"));

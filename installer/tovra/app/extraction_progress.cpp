@@ -1,11 +1,11 @@
-#include "extraction_progress.h"
+#include "installer/tovra/app/extraction_progress.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QString>
 #include <thread>
 
-#include "tovra/tovra_texts.h"
+#include "installer/tovra/tovra_texts.h"
 
 namespace tovra {
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "tovra/archive_file.h"
+#include "installer/tovra/archive_file.h"
 
 namespace tovra {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "core/system_info.h"
-#include "extraction_progress.h"
-#include "tovra/command_line.h"
-#include "tovra/registration.h"
-#include "tovra/tovra_texts.h"
+#include "installer/core/system_info.h"
+#include "installer/tovra/app/extraction_progress.h"
+#include "installer/tovra/command_line.h"
+#include "installer/tovra/registration.h"
+#include "installer/tovra/tovra_texts.h"
 
 namespace {
 

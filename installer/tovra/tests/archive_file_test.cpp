@@ -1,12 +1,12 @@
-#include "tovra/archive_file.h"
+#include "installer/tovra/archive_file.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "archive/tovra_archive.h"
-#include "testing/temp_dir.h"
-#include "tovra/tovra_texts.h"
+#include "installer/archive/tovra_archive.h"
+#include "common/testing/temp_dir.h"
+#include "installer/tovra/tovra_texts.h"
 
 namespace tovra {
 namespace {
@@ -20,7 +20,7 @@ TEST(ArchiveFile, DefaultDestinationIsBesideTheArchive) {
 }
 
 TEST(ArchiveFile, ExtractsFromDiskAndReportsEachMember) {
-    testing_support::TempDir temp;
+    test_support::TempDir temp;
     const fs::path archive = temp.path() / "tovra.lzh";
     auto bytes = installer::TovraArchive();
     std::ofstream(archive, std::ios::binary)
@@ -40,7 +40,7 @@ TEST(ArchiveFile, ExtractsFromDiskAndReportsEachMember) {
 }
 
 TEST(ArchiveFile, MissingFileIsNotAnArchive) {
-    testing_support::TempDir temp;
+    test_support::TempDir temp;
     ExtractionSummary summary = ExtractArchiveFile(temp.path() / "none.lzh", temp.path() / "out");
     EXPECT_EQ(summary.result, lzh::ResultCode::NotArchive);
     Text ja = ExtractionText(summary, temp.path() / "out", true);

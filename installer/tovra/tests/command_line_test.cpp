@@ -1,4 +1,4 @@
-#include "tovra/command_line.h"
+#include "installer/tovra/command_line.h"
 
 #include <gtest/gtest.h>
 

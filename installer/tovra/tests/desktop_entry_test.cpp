@@ -1,8 +1,8 @@
-#include "tovra/desktop_entry.h"
+#include "installer/tovra/desktop_entry.h"
 
 #include <gtest/gtest.h>
 
-#include "tovra/mimeapps_list.h"
+#include "installer/tovra/mimeapps_list.h"
 
 namespace tovra {
 namespace {

@@ -1,12 +1,12 @@
-#include "tovra/registration.h"
+#include "installer/tovra/registration.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
-#include "testing/temp_dir.h"
-#include "tovra/mime_database.h"
+#include "common/testing/temp_dir.h"
+#include "installer/tovra/mime_database.h"
 
 namespace tovra {
 namespace {
@@ -27,7 +27,7 @@ bool Contains(const std::string& text, const std::string& part) { return text.fi
 
 // A user with their own home and XDG folders, and a system data folder of its own.
 struct User {
-    testing_support::TempDir temp;
+    test_support::TempDir temp;
     XdgDirs dirs;
     std::vector<std::string> toolsRun;
 

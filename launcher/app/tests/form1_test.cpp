@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "launcher/app/form1.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "text/sjis.h"
+#include "common/text/sjis.h"
 
-namespace launcher::test_support {
+namespace test_support {
 
 namespace {
 
@@ -49,10 +49,10 @@ void LauncherFixture::WriteCollection(int games) const {
     dir_.Write("etcdata/click2.wav", "RIFF");
 }
 
-LauncherServices LauncherFixture::Services() {
-    LauncherServices s;
+launcher::LauncherServices LauncherFixture::Services() {
+    launcher::LauncherServices s;
     s.playAndWait = [this](const std::filesystem::path& file) { recorded.sounds.push_back(file.filename().string()); };
-    s.startProcess = [this](const LaunchPlan& plan) {
+    s.startProcess = [this](const launcher::LaunchPlan& plan) {
         recorded.started.push_back(plan);
         return recorded.startSucceeds;
     };
@@ -67,8 +67,8 @@ LauncherServices LauncherFixture::Services() {
     return s;
 }
 
-std::unique_ptr<Form1> LauncherFixture::Load() {
-    return Form_Load(StartupPlaces{dir_.path(), supportTarget()}, Services(), *lock_);
+std::unique_ptr<launcher::Form1> LauncherFixture::Load() {
+    return Form_Load(launcher::StartupPlaces{dir_.path(), supportTarget()}, Services(), *lock_);
 }
 
-}  // namespace launcher::test_support
+}  // namespace test_support

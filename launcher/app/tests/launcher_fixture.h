@@ -10,17 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "app/form_load.h"
-#include "testing/temp_dir.h"
+#include "launcher/app/form_load.h"
+#include "common/testing/temp_dir.h"
 
-namespace launcher::test_support {
-
-using ::testing_support::TempDir;
+namespace test_support {
 
 struct Recorded {
     std::vector<std::string> sounds;  // file names played, in order
     std::vector<QString> messages;
-    std::vector<LaunchPlan> started;
+    std::vector<launcher::LaunchPlan> started;
     int quits = 0;
     bool startSucceeds = true;
     // Whether the splash window was on screen when each message was shown.
@@ -40,8 +38,8 @@ public:
     // Three games with their texts and pictures, settings, background and sounds.
     void WriteCollection(int games = 3) const;
 
-    LauncherServices Services();
-    std::unique_ptr<Form1> Load();
+    launcher::LauncherServices Services();
+    std::unique_ptr<launcher::Form1> Load();
 
     const std::filesystem::path& dir() const { return dir_.path(); }
     const TempDir& temp() const { return dir_; }
@@ -55,4 +53,4 @@ private:
     std::unique_ptr<QLockFile> lock_;
 };
 
-}  // namespace launcher::test_support
+}  // namespace test_support

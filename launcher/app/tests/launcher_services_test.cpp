@@ -1,16 +1,16 @@
-#include "app/launcher_services.h"
+#include "launcher/app/launcher_services.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "testing/temp_dir.h"
-#include "core/read_file.h"
+#include "common/testing/temp_dir.h"
+#include "launcher/core/read_file.h"
 
 namespace launcher {
 namespace {
 
 TEST(DesktopServices, StartTheProgramInItsFolderWithItsArguments) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     const auto program = dir.Write("game folder/report", "#!/bin/sh\npwd > report.txt\necho \"$1\" >> report.txt\n");
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
     const auto plan = PlanLaunch(dir.path(), "game folder", "report 'two words'", "");

@@ -1,8 +1,8 @@
-#include "core/game_list.h"
+#include "launcher/core/game_list.h"
 
 #include <gtest/gtest.h>
 
-#include "testing/temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 namespace launcher {
 namespace {
@@ -84,7 +84,7 @@ TEST(GameList, PagingWrapsAtBothEnds) {
 }
 
 TEST(GameList, LoadsFromTheDataFolderWhateverItsCase) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     EXPECT_FALSE(LoadGameList(dir.path()));
     dir.Write("ETCDATA/Game.CSV", "A,b,c,d,e\r\n");
     const std::optional<GameList> list = LoadGameList(dir.path());
@@ -94,7 +94,7 @@ TEST(GameList, LoadsFromTheDataFolderWhateverItsCase) {
 }
 
 TEST(GameList, AFolderNamedLikeTheListIsNoList) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     std::filesystem::create_directories(dir.path() / "etcdata" / "game.csv");
     EXPECT_FALSE(LoadGameList(dir.path()));
 }

@@ -1,8 +1,8 @@
-#include "core/launch_plan.h"
+#include "launcher/core/launch_plan.h"
 
 #include <gtest/gtest.h>
 
-#include "testing/temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 namespace launcher {
 namespace {
@@ -27,7 +27,7 @@ protected:
         return PlanLaunch(dir_.path(), directory, command, (dir_.path() / "bin").string() + "::/nonexistent");
     }
 
-    ::testing_support::TempDir dir_;
+    ::test_support::TempDir dir_;
 };
 
 TEST_F(LaunchPlanTest, FindsTheProgramInTheGamesFolderFirst) {

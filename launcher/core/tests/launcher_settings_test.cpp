@@ -1,8 +1,8 @@
-#include "core/launcher_settings.h"
+#include "launcher/core/launcher_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "testing/temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 namespace launcher {
 namespace {
@@ -67,7 +67,7 @@ TEST(LauncherSettings, CaptionIsShiftJis) {
 }
 
 TEST(LauncherSettings, LoadsFromTheDataFolderWhateverItsCase) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     EXPECT_FALSE(LoadLauncherSettings(dir.path()));
     dir.Write("EtcData/SET.INI", "Title\r\n");
     ASSERT_TRUE(LoadLauncherSettings(dir.path()));

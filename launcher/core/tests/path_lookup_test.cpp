@@ -1,14 +1,14 @@
-#include "core/path_lookup.h"
+#include "launcher/core/path_lookup.h"
 
 #include <gtest/gtest.h>
 
-#include "testing/temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 namespace launcher {
 namespace {
 
 TEST(FindPath, IgnoresLetterCaseInEveryComponent) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     dir.Write("etcdata/GAMES.BMP", "b");
     dir.Write("etcdata/game.csv", "c");
     dir.Write("Pelta/Data/x.dat", "x");
@@ -36,7 +36,7 @@ TEST(FindPath, IgnoresLetterCaseInEveryComponent) {
 }
 
 TEST(FindPath, PrefersTheExactNameThenTheFirstInNameOrder) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     dir.Write("d/README", "1");
     dir.Write("d/ReadMe", "2");
     dir.Write("d/readme", "3");
@@ -49,7 +49,7 @@ TEST(FindPath, ALeadingSeparatorStartsAtTheRoot) {
 }
 
 TEST(FindFile, OnlyOrdinaryFilesCount) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     dir.Write("etcdata/a.txt", "a");
     EXPECT_TRUE(FindFile(dir.path(), "ETCDATA\\A.TXT"));
     EXPECT_FALSE(FindFile(dir.path(), "ETCDATA"));

@@ -1,15 +1,15 @@
-#include "core/startup_files.h"
+#include "launcher/core/startup_files.h"
 
 #include <gtest/gtest.h>
 
-#include "core/read_file.h"
-#include "testing/temp_dir.h"
+#include "launcher/core/read_file.h"
+#include "common/testing/temp_dir.h"
 
 namespace launcher {
 namespace {
 
 TEST(CopyStartupFiles, CopiesOnlyWhatTheTargetLacks) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     const auto source = dir.path() / "DLL";
     const auto target = dir.path() / "user" / "lib";
     dir.Write("DLL/a.so", "new a");
@@ -28,7 +28,7 @@ TEST(CopyStartupFiles, CopiesOnlyWhatTheTargetLacks) {
 }
 
 TEST(CopyStartupFiles, MakesTheTargetFolderOnlyWhenThereIsSomethingToCopy) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     EXPECT_EQ(CopyStartupFiles(dir.path() / "DLL", dir.path() / "t1"), std::vector<std::string>{});
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "t1"));
 
@@ -38,7 +38,7 @@ TEST(CopyStartupFiles, MakesTheTargetFolderOnlyWhenThereIsSomethingToCopy) {
 }
 
 TEST(CopyStartupFiles, LeavesADanglingLinkInTheTargetAlone) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     dir.Write("DLL/x", "x");
     std::filesystem::create_directories(dir.path() / "t");
     std::filesystem::create_symlink(dir.path() / "gone", dir.path() / "t" / "x");

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/description.h"
-#include "core/text_decoding.h"
-#include "testing/temp_dir.h"
+#include "launcher/core/description.h"
+#include "launcher/core/text_decoding.h"
+#include "common/testing/temp_dir.h"
 
 namespace launcher {
 namespace {
@@ -14,7 +14,7 @@ GameEntry Described(std::string file) {
 }
 
 TEST(Description, IsTheWholeFileConvertedWithItsLineBreaks) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     // "説明" CR LF, an empty line, "ﾃｽﾄ", no line break at the end.
     dir.Write("etcdata/pelta.txt", "\x90\xE0\x96\xBE\r\n\r\n\xC3\xBD\xC4");
     const GameEntry entry = Described("pelta.txt");
@@ -22,13 +22,13 @@ TEST(Description, IsTheWholeFileConvertedWithItsLineBreaks) {
 }
 
 TEST(Description, AnEmptyFileIsAnEmptyText) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     dir.Write("ETCDATA/EMPTY.TXT", "");
     EXPECT_EQ(ReadDescription(dir.path(), Described("empty.txt")), "");
 }
 
 TEST(Description, IsMissingWhenNotAnOrdinaryFile) {
-    ::testing_support::TempDir dir;
+    ::test_support::TempDir dir;
     dir.Write("etcdata/sub/x.txt", "x");
     for (std::string_view name : {"nothing.txt", "", "sub", "sub\\y.txt"}) {
         SCOPED_TRACE(name);

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "command_line.h"
-#include "files/replace_file.h"
-#include "text/sjis.h"
+#include "tools/command-line/command_line.h"
+#include "common/files/replace_file.h"
+#include "common/text/sjis.h"
 
 int main(int argc, char** argv) {
     const auto args = tool::PositionalArguments(argc, argv, "UTF8_SOURCE CP932_OUTPUT\n"

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "picture_files.h"
+#include "tools/command-line/command_line.h"
+#include "launcher/generators/picture_files.h"
 
 namespace launcher_art {
 namespace {

@@ -9,8 +9,8 @@
 #include <numbers>
 #include <vector>
 
-#include "command_line.h"
-#include "files/wav_writer.h"
+#include "tools/command-line/command_line.h"
+#include "common/files/wav_writer.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "command_line.h"
-#include "palette16.h"
-#include "picture_files.h"
+#include "tools/command-line/command_line.h"
+#include "launcher/generators/palette16.h"
+#include "launcher/generators/picture_files.h"
 
 namespace launcher_art {
 namespace {

@@ -1,4 +1,4 @@
-#include "palette16.h"
+#include "launcher/generators/palette16.h"
 
 namespace launcher_art {
 

@@ -1,8 +1,8 @@
-#include "picture_files.h"
+#include "launcher/generators/picture_files.h"
 
 #include <cstdio>
 
-#include "files/bmp_writer.h"
+#include "common/files/bmp_writer.h"
 
 namespace launcher_art {
 

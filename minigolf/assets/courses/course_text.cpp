@@ -1,10 +1,10 @@
-#include "course_text.h"
+#include "minigolf/courses/course_text.h"
 
 #include <cmath>
 #include <cstring>
 #include <sstream>
 
-#include "files/little_endian.h"
+#include "common/files/little_endian.h"
 
 namespace minigolf::courses {
 namespace {

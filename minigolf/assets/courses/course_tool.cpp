@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "course_text.h"
-#include "generated_file.h"
+#include "minigolf/courses/course_text.h"
+#include "minigolf/generated/generated_file.h"
 
 namespace {
 

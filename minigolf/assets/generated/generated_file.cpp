@@ -1,9 +1,9 @@
-#include "generated_file.h"
+#include "minigolf/generated/generated_file.h"
 
 #include <cstdio>
 #include <exception>
 
-#include "files/replace_file.h"
+#include "common/files/replace_file.h"
 
 namespace minigolf {
 

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "generated_file.h"
-#include "smf.h"
-#include "tune.h"
+#include "minigolf/generated/generated_file.h"
+#include "minigolf/music/smf.h"
+#include "minigolf/music/tune.h"
 
 int main(int argc, char** argv) {
     int status = 0;

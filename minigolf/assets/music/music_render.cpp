@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "files/wav_writer.h"
+#include "common/files/wav_writer.h"
 
 namespace {
 

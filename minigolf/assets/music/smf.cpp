@@ -1,4 +1,4 @@
-#include "smf.h"
+#include "minigolf/music/smf.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tune.h"
+#include "minigolf/music/tune.h"
 
 namespace minigolf::music {
 

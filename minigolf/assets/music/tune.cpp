@@ -1,4 +1,4 @@
-#include "tune.h"
+#include "minigolf/music/tune.h"
 
 #include <cmath>
 #include <map>

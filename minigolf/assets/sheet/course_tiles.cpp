@@ -1,11 +1,11 @@
-#include "course_tiles.h"
+#include "minigolf/sheet/course_tiles.h"
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 
-#include "painting.h"
-#include "palette.h"
+#include "minigolf/sheet/painting.h"
+#include "minigolf/sheet/palette.h"
 
 namespace minigolf::sheet {
 namespace {

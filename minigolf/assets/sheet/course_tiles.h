@@ -2,7 +2,7 @@
 // The 40 course tiles, 16 × 16 each, in the order of their codes: the ground, the walls that
 // fill the quarters their code makes solid, sand, the cup, and scenery for outside the walls.
 
-#include "indexed_image.h"
+#include "minigolf/sheet/indexed_image.h"
 
 namespace minigolf::sheet {
 

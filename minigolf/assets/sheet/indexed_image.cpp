@@ -1,4 +1,4 @@
-#include "indexed_image.h"
+#include "minigolf/sheet/indexed_image.h"
 
 namespace minigolf::sheet {
 

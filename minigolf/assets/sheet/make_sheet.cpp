@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "files/bmp_writer.h"
-#include "generated_file.h"
-#include "palette.h"
-#include "sheet_pictures.h"
+#include "common/files/bmp_writer.h"
+#include "minigolf/generated/generated_file.h"
+#include "minigolf/sheet/palette.h"
+#include "minigolf/sheet/sheet_pictures.h"
 
 int main(int argc, char** argv) {
     int status = 0;

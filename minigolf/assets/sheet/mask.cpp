@@ -1,4 +1,4 @@
-#include "mask.h"
+#include "minigolf/sheet/mask.h"
 
 namespace minigolf::sheet {
 

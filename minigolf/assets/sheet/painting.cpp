@@ -1,4 +1,4 @@
-#include "painting.h"
+#include "minigolf/sheet/painting.h"
 
 #include <algorithm>
 #include <cmath>

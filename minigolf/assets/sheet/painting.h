@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "indexed_image.h"
-#include "mask.h"
-#include "palette.h"
-#include "stroke_font.h"
+#include "minigolf/sheet/indexed_image.h"
+#include "minigolf/sheet/mask.h"
+#include "minigolf/sheet/palette.h"
+#include "minigolf/sheet/stroke_font.h"
 
 namespace minigolf::sheet {
 

@@ -1,4 +1,4 @@
-#include "palette.h"
+#include "minigolf/sheet/palette.h"
 
 #include <algorithm>
 #include <array>

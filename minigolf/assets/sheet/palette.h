@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "files/bmp_writer.h"
+#include "common/files/bmp_writer.h"
 
 namespace minigolf::sheet {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "painting.h"
+#include "minigolf/sheet/painting.h"
 
 namespace minigolf::sheet {
 

@@ -1,12 +1,12 @@
-#include "sheet_pictures.h"
+#include "minigolf/sheet/sheet_pictures.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "course_tiles.h"
-#include "painting.h"
-#include "sheet_layout.h"
+#include "minigolf/sheet/course_tiles.h"
+#include "minigolf/sheet/painting.h"
+#include "minigolf/sheet/sheet_layout.h"
 
 namespace minigolf::sheet {
 namespace {

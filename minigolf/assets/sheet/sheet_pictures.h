@@ -1,7 +1,7 @@
 #pragma once
 // Paints the whole sprite sheet.
 
-#include "indexed_image.h"
+#include "minigolf/sheet/indexed_image.h"
 
 namespace minigolf::sheet {
 

@@ -1,4 +1,4 @@
-#include "stroke_font.h"
+#include "minigolf/sheet/stroke_font.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "mask.h"
+#include "minigolf/sheet/mask.h"
 
 namespace minigolf::sheet {
 

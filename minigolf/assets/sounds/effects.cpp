@@ -1,8 +1,8 @@
-#include "effects.h"
+#include "minigolf/sounds/effects.h"
 
 #include <cmath>
 
-#include "synthesis.h"
+#include "minigolf/sounds/synthesis.h"
 
 namespace minigolf::sounds {
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "effects.h"
-#include "generated_file.h"
-#include "wave_resource.h"
+#include "minigolf/sounds/effects.h"
+#include "minigolf/generated/generated_file.h"
+#include "minigolf/sounds/wave_resource.h"
 
 int main(int argc, char** argv) {
     int status = 0;

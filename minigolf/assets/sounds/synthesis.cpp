@@ -1,10 +1,10 @@
-#include "synthesis.h"
+#include "minigolf/sounds/synthesis.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "wave_resource.h"
+#include "minigolf/sounds/wave_resource.h"
 
 namespace minigolf::sounds {
 namespace {

@@ -1,6 +1,6 @@
-#include "wave_resource.h"
+#include "minigolf/sounds/wave_resource.h"
 
-#include "files/little_endian.h"
+#include "common/files/little_endian.h"
 
 namespace minigolf::sounds {
 

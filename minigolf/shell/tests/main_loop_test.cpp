@@ -7,7 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "midi/recording_midi_file_player.h"
+#include "common/midi/recording_midi_file_player.h"
 #include "minigolf/shell/shutdown_signals.h"
 #include "minigolf/testing/bitmap_bytes.h"
 #include "minigolf/testing/memory_files.h"
@@ -63,9 +63,9 @@ protected:
     std::optional<std::string> Run() { return RunMainLoop({*game, *display, mouse, music}); }
 
     std::vector<std::uint8_t> sheet =
-        testing::MakeBitmap(testing::BitmapShape{kScreenWidth, kScreenHeight}, [](int x, int) { return x % 200 + 1; });
-    testing::RecordingEffects effects;
-    testing::MemoryFiles files;
+        test_support::MakeBitmap(test_support::BitmapShape{kScreenWidth, kScreenHeight}, [](int x, int) { return x % 200 + 1; });
+    test_support::RecordingEffects effects;
+    test_support::MemoryFiles files;
     SdlMouse mouse;
     midi::RecordingMidiFilePlayer player;
     MusicLoop music{player, kMusicFile};

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "midi/recording_midi_file_player.h"
+#include "common/midi/recording_midi_file_player.h"
 
 namespace minigolf {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "minigolf/resources.h"
+#include "minigolf/resources/resources.h"
 
 namespace minigolf {
 namespace {

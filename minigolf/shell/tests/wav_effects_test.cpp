@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "audio/recording_wav_player.h"
-#include "minigolf/resources.h"
-#include "sdl_audio/sdl_wav_player.h"
+#include "common/audio/recording_wav_player.h"
+#include "minigolf/resources/resources.h"
+#include "common/sdl_audio/sdl_wav_player.h"
 
 namespace minigolf {
 namespace {

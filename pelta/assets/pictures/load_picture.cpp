@@ -1,8 +1,8 @@
-#include "load_picture.h"
+#include "pelta/pictures/load_picture.h"
 
 #include <QString>
 
-#include "picture_table.h"
+#include "pelta/model/picture_table.h"
 
 namespace pelta {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "files/wav_writer.h"
-#include "sounds/sound_designs.h"
+#include "common/files/wav_writer.h"
+#include "pelta/sounds/sound_designs.h"
 
 namespace {
 

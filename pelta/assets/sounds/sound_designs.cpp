@@ -1,4 +1,4 @@
-#include "sounds/sound_designs.h"
+#include "pelta/sounds/sound_designs.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // The batting game's four sound effects, as mono signals at kSampleRate.
 
-#include "sounds/synth.h"
+#include "pelta/sounds/synth.h"
 
 namespace pelta::sounds {
 

@@ -1,4 +1,4 @@
-#include "sounds/synth.h"
+#include "pelta/sounds/synth.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "model/high_scores.h"
-#include "model/pitch.h"
+#include "pelta/model/high_scores.h"
+#include "pelta/model/pitch.h"
 
 namespace pelta {
 

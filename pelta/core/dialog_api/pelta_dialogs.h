@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "dialog_api/dialog_data.h"
+#include "pelta/dialog_api/dialog_data.h"
 
 namespace pelta {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "audio/wav_player.h"
-#include "model/game_state.h"
-#include "sound/sound_names.h"
+#include "common/audio/wav_player.h"
+#include "pelta/model/game_state.h"
+#include "pelta/sound/sound_names.h"
 
 namespace pelta {
 

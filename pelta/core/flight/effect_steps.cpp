@@ -1,6 +1,6 @@
-#include "flight/effect_steps.h"
+#include "pelta/flight/effect_steps.h"
 
-#include "render/field_drawing.h"
+#include "pelta/render/field_drawing.h"
 
 namespace pelta {
 namespace {

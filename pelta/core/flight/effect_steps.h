@@ -2,9 +2,9 @@
 // The per-frame rule of each effect category, in the order FlightStep applies them. Each
 // function looks at its own category of s.pitch and does nothing for None.
 
-#include "model/game_state.h"
-#include "model/random.h"
-#include "render/canvas.h"
+#include "pelta/model/game_state.h"
+#include "pelta/model/random.h"
+#include "pelta/render/canvas.h"
 
 namespace pelta {
 

@@ -1,7 +1,7 @@
-#include "flight/flight_step.h"
+#include "pelta/flight/flight_step.h"
 
-#include "flight/effect_steps.h"
-#include "render/field_drawing.h"
+#include "pelta/flight/effect_steps.h"
+#include "pelta/render/field_drawing.h"
 
 namespace pelta {
 namespace {

@@ -3,9 +3,9 @@
 // runs FlightStep once per frame in the Release and Flight phases, after the phase's own
 // animation.
 
-#include "model/game_state.h"
-#include "model/random.h"
-#include "render/canvas.h"
+#include "pelta/model/game_state.h"
+#include "pelta/model/random.h"
+#include "pelta/render/canvas.h"
 
 namespace pelta {
 

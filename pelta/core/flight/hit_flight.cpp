@@ -1,6 +1,6 @@
-#include "flight/hit_flight.h"
+#include "pelta/flight/hit_flight.h"
 
-#include "render/field_drawing.h"
+#include "pelta/render/field_drawing.h"
 
 namespace pelta {
 namespace {

@@ -2,8 +2,8 @@
 // The hit ball rising out of the field while its points count into the score. The frame
 // loop runs HitFlightStep once per frame as the phase step of HitFlight.
 
-#include "model/game_state.h"
-#include "render/canvas.h"
+#include "pelta/model/game_state.h"
+#include "pelta/render/canvas.h"
 
 namespace pelta {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "model/pitch.h"
+#include "pelta/model/pitch.h"
 
 namespace pelta {
 

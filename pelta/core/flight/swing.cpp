@@ -1,11 +1,11 @@
-#include "flight/swing.h"
+#include "pelta/flight/swing.h"
 
 #include <cstdlib>
 
-#include "flight/effect_sound.h"
-#include "flight/hit_table.h"
-#include "render/caption.h"
-#include "render/field_drawing.h"
+#include "pelta/flight/effect_sound.h"
+#include "pelta/flight/hit_table.h"
+#include "pelta/render/caption.h"
+#include "pelta/render/field_drawing.h"
 
 namespace pelta {
 namespace {

@@ -3,9 +3,9 @@
 // StartSwing; the frame loop calls SwingStep at the very start of every frame, before the
 // phase step (hit_flight.h has what follows a hit).
 
-#include "audio/wav_player.h"
-#include "model/game_state.h"
-#include "render/canvas.h"
+#include "common/audio/wav_player.h"
+#include "pelta/model/game_state.h"
+#include "pelta/render/canvas.h"
 
 namespace pelta {
 

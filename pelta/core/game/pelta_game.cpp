@@ -1,13 +1,13 @@
-#include "game/pelta_game.h"
+#include "pelta/game/pelta_game.h"
 
-#include "flight/effect_sound.h"
-#include "flight/flight_step.h"
-#include "flight/hit_flight.h"
-#include "flight/swing.h"
-#include "model/pitch_selection.h"
-#include "render/caption.h"
-#include "render/result_display.h"
-#include "scores/high_score_insert.h"
+#include "pelta/flight/effect_sound.h"
+#include "pelta/flight/flight_step.h"
+#include "pelta/flight/hit_flight.h"
+#include "pelta/flight/swing.h"
+#include "pelta/model/pitch_selection.h"
+#include "pelta/render/caption.h"
+#include "pelta/render/result_display.h"
+#include "pelta/scores/high_score_insert.h"
 
 namespace pelta {
 namespace {

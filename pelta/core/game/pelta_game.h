@@ -3,16 +3,16 @@
 // the menu's game commands and the game-over, ranking and practice sequences. The view calls
 // these from its window thread, one at a time; the game never waits or sleeps.
 
-#include "audio/wav_player.h"
-#include "dialog_api/pelta_dialogs.h"
-#include "game/commands.h"
-#include "game/platform.h"
-#include "model/game_state.h"
-#include "model/random.h"
-#include "music/background_music.h"
-#include "render/canvas.h"
-#include "render/field_drawing.h"
-#include "sound/sound_names.h"
+#include "common/audio/wav_player.h"
+#include "pelta/dialog_api/pelta_dialogs.h"
+#include "pelta/game/commands.h"
+#include "pelta/game/platform.h"
+#include "pelta/model/game_state.h"
+#include "pelta/model/random.h"
+#include "pelta/music/background_music.h"
+#include "pelta/render/canvas.h"
+#include "pelta/render/field_drawing.h"
+#include "pelta/sound/sound_names.h"
 
 namespace pelta {
 

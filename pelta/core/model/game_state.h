@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "model/high_scores.h"
-#include "model/pitch.h"
-#include "model/sprite_index.h"
+#include "pelta/model/high_scores.h"
+#include "pelta/model/pitch.h"
+#include "pelta/model/sprite_index.h"
 
 namespace pelta {
 

@@ -1,4 +1,4 @@
-#include "model/pitch_selection.h"
+#include "pelta/model/pitch_selection.h"
 
 #include <utility>
 

@@ -3,8 +3,8 @@
 // Called by the frame loop when a pitch starts. The order of the draws is fixed so that a
 // seed replays the same game.
 
-#include "model/pitch.h"
-#include "model/random.h"
+#include "pelta/model/pitch.h"
+#include "pelta/model/random.h"
 
 namespace pelta {
 

@@ -19,7 +19,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "music/bgm_patterns.h"
+#include "pelta/music/bgm_patterns.h"
 
 namespace pelta::notation {
 

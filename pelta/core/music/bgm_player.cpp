@@ -1,9 +1,9 @@
-#include "music/bgm_player.h"
+#include "pelta/music/bgm_player.h"
 
 #include <array>
 
-#include "model/random.h"
-#include "music/bgm_patterns.h"
+#include "pelta/model/random.h"
+#include "pelta/music/bgm_patterns.h"
 
 namespace pelta {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "midi/midi_out.h"
-#include "music/background_music.h"
+#include "common/midi/midi_out.h"
+#include "pelta/music/background_music.h"
 
 namespace pelta {
 

@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "music/bgm_notation.h"
-#include "music/bgm_patterns.h"
+#include "pelta/music/bgm_notation.h"
+#include "pelta/music/bgm_patterns.h"
 
 namespace pelta {
 namespace {

@@ -1,4 +1,4 @@
-#include "password/ranking_password.h"
+#include "pelta/password/ranking_password.h"
 
 namespace pelta {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/pitch.h"
+#include "pelta/model/pitch.h"
 
 namespace pelta {
 

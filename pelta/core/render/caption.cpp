@@ -1,4 +1,4 @@
-#include "render/caption.h"
+#include "pelta/render/caption.h"
 
 #include <string>
 

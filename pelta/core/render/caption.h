@@ -2,8 +2,8 @@
 // The one text line under the field: the start prompt or the pitch's name. Called by the
 // frame loop (pitch start, swing, end of a pitch) and by the full redraw.
 
-#include "model/game_state.h"
-#include "render/canvas.h"
+#include "pelta/model/game_state.h"
+#include "pelta/render/canvas.h"
 
 namespace pelta {
 

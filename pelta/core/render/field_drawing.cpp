@@ -1,7 +1,7 @@
-#include "render/field_drawing.h"
+#include "pelta/render/field_drawing.h"
 
-#include "render/caption.h"
-#include "render/result_display.h"
+#include "pelta/render/caption.h"
+#include "pelta/render/result_display.h"
 
 namespace pelta {
 namespace {

@@ -3,8 +3,8 @@
 // judgement steps, the frame loop, the menu commands and the view's paint handler. Each
 // operation blits only its own rectangle; nothing is repainted between frames.
 
-#include "model/game_state.h"
-#include "render/canvas.h"
+#include "pelta/model/game_state.h"
+#include "pelta/render/canvas.h"
 
 namespace pelta {
 

@@ -1,8 +1,8 @@
-#include "render/result_display.h"
+#include "pelta/render/result_display.h"
 
 #include <algorithm>
 
-#include "render/field_drawing.h"
+#include "pelta/render/field_drawing.h"
 
 namespace pelta {
 namespace {

@@ -3,8 +3,8 @@
 // points figures. The frame loop calls both at the start of every frame; each does nothing
 // while resultShown = 0.
 
-#include "model/game_state.h"
-#include "render/canvas.h"
+#include "pelta/model/game_state.h"
+#include "pelta/render/canvas.h"
 
 namespace pelta {
 

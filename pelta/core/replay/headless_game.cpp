@@ -1,4 +1,4 @@
-#include "replay/headless_game.h"
+#include "pelta/replay/headless_game.h"
 
 #include <memory>
 

@@ -10,9 +10,9 @@
 #include <sstream>
 #include <string>
 
-#include "dialog_api/pelta_dialogs.h"
-#include "game/pelta_game.h"
-#include "replay/recording.h"
+#include "pelta/dialog_api/pelta_dialogs.h"
+#include "pelta/game/pelta_game.h"
+#include "pelta/replay/recording.h"
 
 namespace pelta {
 

@@ -1,4 +1,4 @@
-#include "replay/recording.h"
+#include "pelta/replay/recording.h"
 
 #include <sstream>
 

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/commands.h"
+#include "pelta/game/commands.h"
 
 namespace pelta {
 

@@ -1,11 +1,11 @@
-#include "scores/high_score_file.h"
+#include "pelta/scores/high_score_file.h"
 
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <system_error>
 
-#include "scores/high_score_format.h"
+#include "pelta/scores/high_score_format.h"
 
 namespace pelta {
 namespace {

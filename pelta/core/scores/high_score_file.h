@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "files/replace_file.h"
-#include "model/high_scores.h"
+#include "common/files/replace_file.h"
+#include "pelta/model/high_scores.h"
 
 namespace pelta {
 

@@ -1,10 +1,10 @@
-#include "scores/high_score_format.h"
+#include "pelta/scores/high_score_format.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <utility>
 
-#include "scores/name_encoding.h"
+#include "pelta/scores/name_encoding.h"
 
 namespace pelta {
 namespace {

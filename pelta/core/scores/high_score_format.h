@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/high_scores.h"
+#include "pelta/model/high_scores.h"
 
 namespace pelta {
 

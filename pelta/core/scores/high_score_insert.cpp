@@ -1,4 +1,4 @@
-#include "scores/high_score_insert.h"
+#include "pelta/scores/high_score_insert.h"
 
 namespace pelta {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "model/high_scores.h"
+#include "pelta/model/high_scores.h"
 
 namespace pelta {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "scores/settings.h"
+#include "pelta/scores/settings.h"
 
 namespace pelta {
 

@@ -1,10 +1,10 @@
-#include "scores/name_encoding.h"
+#include "pelta/scores/name_encoding.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <optional>
 
-#include "text/sjis.h"
+#include "common/text/sjis.h"
 
 namespace pelta {
 namespace {

@@ -1,4 +1,4 @@
-#include "scores/settings.h"
+#include "pelta/scores/settings.h"
 
 namespace pelta {
 namespace {

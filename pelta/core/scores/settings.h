@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/game_state.h"
+#include "pelta/model/game_state.h"
 
 namespace pelta {
 

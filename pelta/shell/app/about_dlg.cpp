@@ -1,4 +1,4 @@
-#include "app/about_dlg.h"
+#include "pelta/app/about_dlg.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "qt/dialog_template.h"
+#include "common/qt/dialog_template.h"
 
 namespace pelta {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/help_window.h"
+#include "pelta/app/help_window.h"
 
 #include <QDialog>
 #include <QFile>

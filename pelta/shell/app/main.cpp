@@ -3,11 +3,11 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include "app/main_frame.h"
-#include "model/sprite_index.h"
-#include "pictures/load_picture.h"
-#include "qt/termination.h"
-#include "settings/application_names.h"
+#include "pelta/app/main_frame.h"
+#include "pelta/model/sprite_index.h"
+#include "pelta/pictures/load_picture.h"
+#include "common/qt/termination.h"
+#include "pelta/settings/application_names.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

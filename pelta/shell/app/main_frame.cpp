@@ -1,11 +1,11 @@
-#include "app/main_frame.h"
+#include "pelta/app/main_frame.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <vector>
 
-#include "app/about_dlg.h"
+#include "pelta/app/about_dlg.h"
 
 namespace pelta {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/pelta_view.h"
+#include "pelta/app/pelta_view.h"
 
 namespace pelta {
 

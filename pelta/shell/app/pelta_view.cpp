@@ -1,4 +1,4 @@
-#include "app/pelta_view.h"
+#include "pelta/app/pelta_view.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -9,12 +9,12 @@
 #include <ctime>
 #include <iostream>
 
-#include "app/help_window.h"
-#include "dialogs/password_actions.h"
-#include "files/data_file.h"
-#include "scores/settings.h"
-#include "sdl_audio/open_wav_player.h"
-#include "synth/midi_out_factory.h"
+#include "pelta/app/help_window.h"
+#include "pelta/dialogs/password_actions.h"
+#include "common/files/data_file.h"
+#include "pelta/scores/settings.h"
+#include "common/sdl_audio/open_wav_player.h"
+#include "common/synth/midi_out_factory.h"
 
 namespace pelta {
 namespace {

@@ -5,14 +5,14 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/qt_frame_timer.h"
-#include "dialogs/qt_pelta_dialogs.h"
-#include "game/pelta_game.h"
-#include "midi/midi_out.h"
-#include "music/bgm_player.h"
-#include "scores/high_score_file.h"
-#include "settings/qt_settings_store.h"
-#include "view/field_image.h"
+#include "pelta/app/qt_frame_timer.h"
+#include "pelta/dialogs/qt_pelta_dialogs.h"
+#include "pelta/game/pelta_game.h"
+#include "common/midi/midi_out.h"
+#include "pelta/music/bgm_player.h"
+#include "pelta/scores/high_score_file.h"
+#include "pelta/settings/qt_settings_store.h"
+#include "pelta/view/field_image.h"
 
 namespace pelta {
 

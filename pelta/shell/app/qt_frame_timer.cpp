@@ -1,4 +1,4 @@
-#include "app/qt_frame_timer.h"
+#include "pelta/app/qt_frame_timer.h"
 
 namespace pelta {
 

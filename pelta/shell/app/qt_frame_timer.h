@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "game/platform.h"
+#include "pelta/game/platform.h"
 
 namespace pelta {
 

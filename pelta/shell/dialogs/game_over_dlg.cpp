@@ -1,4 +1,4 @@
-#include "dialogs/game_over_dlg.h"
+#include "pelta/dialogs/game_over_dlg.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "dialogs/password_actions.h"
-#include "password/ranking_password.h"
-#include "qt/dialog_template.h"
+#include "pelta/dialogs/password_actions.h"
+#include "pelta/password/ranking_password.h"
+#include "common/qt/dialog_template.h"
 
 namespace pelta {
 namespace {

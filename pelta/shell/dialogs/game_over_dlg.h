@@ -3,8 +3,8 @@
 
 #include <QString>
 
-#include "dialog_api/dialog_data.h"
-#include "dialogs/password_dialog_base.h"
+#include "pelta/dialog_api/dialog_data.h"
+#include "pelta/dialogs/password_dialog_base.h"
 
 namespace pelta {
 

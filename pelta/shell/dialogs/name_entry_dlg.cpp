@@ -1,11 +1,11 @@
-#include "dialogs/name_entry_dlg.h"
+#include "pelta/dialogs/name_entry_dlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "qt/dialog_template.h"
-#include "text/sjis.h"
+#include "common/qt/dialog_template.h"
+#include "common/text/sjis.h"
 
 namespace pelta {
 namespace {

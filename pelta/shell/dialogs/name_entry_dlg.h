@@ -5,7 +5,7 @@
 #include <QValidator>
 #include <string>
 
-#include "dialog_api/dialog_data.h"
+#include "pelta/dialog_api/dialog_data.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "dialogs/password_actions.h"
+#include "pelta/dialogs/password_actions.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

@@ -1,10 +1,10 @@
-#include "dialogs/password_dialog_base.h"
+#include "pelta/dialogs/password_dialog_base.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/password_actions.h"
+#include "pelta/dialogs/password_actions.h"
 
 namespace pelta {
 

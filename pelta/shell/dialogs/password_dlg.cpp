@@ -1,4 +1,4 @@
-#include "dialogs/password_dlg.h"
+#include "pelta/dialogs/password_dlg.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "dialogs/password_actions.h"
-#include "password/ranking_password.h"
-#include "qt/dialog_template.h"
+#include "pelta/dialogs/password_actions.h"
+#include "pelta/password/ranking_password.h"
+#include "common/qt/dialog_template.h"
 
 namespace pelta {
 

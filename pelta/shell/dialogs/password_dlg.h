@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/password_dialog_base.h"
-#include "model/high_scores.h"
+#include "pelta/dialogs/password_dialog_base.h"
+#include "pelta/model/high_scores.h"
 
 class QComboBox;
 class QLabel;

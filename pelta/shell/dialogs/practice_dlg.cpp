@@ -1,4 +1,4 @@
-#include "dialogs/practice_dlg.h"
+#include "pelta/dialogs/practice_dlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "qt/dialog_template.h"
+#include "common/qt/dialog_template.h"
 
 namespace pelta {
 namespace {

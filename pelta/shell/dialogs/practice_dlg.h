@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "dialog_api/dialog_data.h"
+#include "pelta/dialog_api/dialog_data.h"
 
 class QCheckBox;
 class QComboBox;

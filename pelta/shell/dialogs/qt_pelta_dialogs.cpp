@@ -1,9 +1,9 @@
-#include "dialogs/qt_pelta_dialogs.h"
+#include "pelta/dialogs/qt_pelta_dialogs.h"
 
-#include "dialogs/game_over_dlg.h"
-#include "dialogs/name_entry_dlg.h"
-#include "dialogs/practice_dlg.h"
-#include "dialogs/ranking_dlg.h"
+#include "pelta/dialogs/game_over_dlg.h"
+#include "pelta/dialogs/name_entry_dlg.h"
+#include "pelta/dialogs/practice_dlg.h"
+#include "pelta/dialogs/ranking_dlg.h"
 
 namespace pelta {
 

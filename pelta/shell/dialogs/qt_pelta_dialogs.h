@@ -1,7 +1,7 @@
 #pragma once
 // The batting game's dialogs on the desktop, each shown modally over the game's window.
 
-#include "dialog_api/pelta_dialogs.h"
+#include "pelta/dialog_api/pelta_dialogs.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "dialogs/ranking_dlg.h"
+#include "pelta/dialogs/ranking_dlg.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -6,8 +6,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "dialogs/password_dlg.h"
-#include "qt/dialog_template.h"
+#include "pelta/dialogs/password_dlg.h"
+#include "common/qt/dialog_template.h"
 
 namespace pelta {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "dialog_api/dialog_data.h"
+#include "pelta/dialog_api/dialog_data.h"
 
 class QTabWidget;
 class QTreeWidget;

@@ -1,4 +1,4 @@
-#include "settings/qt_settings_store.h"
+#include "pelta/settings/qt_settings_store.h"
 
 #include <QLockFile>
 #include <QString>

@@ -5,8 +5,8 @@
 #include <QSettings>
 #include <optional>
 
-#include "scores/settings.h"
-#include "settings/application_names.h"
+#include "pelta/scores/settings.h"
+#include "pelta/settings/application_names.h"
 
 namespace pelta {
 

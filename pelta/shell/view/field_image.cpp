@@ -1,4 +1,4 @@
-#include "view/field_image.h"
+#include "pelta/view/field_image.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -6,7 +6,7 @@
 #include <QRect>
 #include <algorithm>
 
-#include "pictures/load_picture.h"
+#include "pelta/pictures/load_picture.h"
 
 namespace pelta {
 namespace {

@@ -11,8 +11,8 @@
 #include <QString>
 #include <array>
 
-#include "pictures/picture_table.h"
-#include "render/canvas.h"
+#include "pelta/model/picture_table.h"
+#include "pelta/render/canvas.h"
 
 namespace pelta {
 

@@ -12,7 +12,7 @@
 namespace minigolf {
 namespace {
 
-using testing::CourseBytes;
+using test_support::CourseBytes;
 
 class LoadCourseTest : public ::testing::Test {
 protected:
@@ -30,8 +30,8 @@ protected:
         return course.grid.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
     }
 
-    testing::MemoryFiles files;
-    testing::RecordingPresenter presenter;
+    test_support::MemoryFiles files;
+    test_support::RecordingPresenter presenter;
     Surfaces surfaces{presenter};
     CourseMap course;
 };

@@ -93,7 +93,7 @@ TEST(WaveResource, RejectsBytesThatDoNotFitTheLayout) {
 }
 
 TEST(ReadMouse, AFailedReadingIsNoMotionAndNoButton) {
-    testing::ScriptedMouse mouse;
+    test_support::ScriptedMouse mouse;
     mouse.Push(30, 1);
     mouse.PushFailure();
     mouse.Push(-7, 0x01);

@@ -14,7 +14,7 @@
 #include "minigolf/testing/recording_presenter.h"
 #include "minigolf/testing/scripted_mouse.h"
 
-namespace minigolf::testing {
+namespace test_support {
 
 class GolfGameTest : public ::testing::Test {
 protected:
@@ -29,22 +29,22 @@ protected:
         for (int i = 0; i < n; ++i) Frame();
     }
     // Runs frames until the phase is reached, at most `limit`.
-    void RunUntil(GolfPhase phase, int limit = 2000) {
+    void RunUntil(minigolf::GolfPhase phase, int limit = 2000) {
         for (int i = 0; i < limit && state().phase != phase; ++i) Frame();
         ASSERT_EQ(state().phase, phase);
     }
 
-    GolfState& state() { return game.State(); }
+    minigolf::GolfState& state() { return game.State(); }
 
-    void StoreRanking(const RankTable& table) { files.files[kRankingFile] = EncodeRanking(table); }
+    void StoreRanking(const minigolf::RankTable& table) { files.files[minigolf::kRankingFile] = minigolf::EncodeRanking(table); }
 
     RecordingPresenter presenter;
     RecordingEffects effects;
     ScriptedMouse mouse;
     MemoryFiles files;
     std::vector<std::uint8_t> sheet = Sheet();
-    GolfGame game{GolfPlatform{presenter, effects, mouse, files, sheet}};
+    minigolf::GolfGame game{minigolf::GolfPlatform{presenter, effects, mouse, files, sheet}};
     std::uint32_t now = 0;
 };
 
-}  // namespace minigolf::testing
+}  // namespace test_support

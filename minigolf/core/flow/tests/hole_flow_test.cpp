@@ -7,8 +7,8 @@
 namespace minigolf {
 namespace {
 
-using testing::CourseBytes;
-using testing::GolfGameTest;
+using test_support::CourseBytes;
+using test_support::GolfGameTest;
 
 TEST(FrameDue, RunsOnlyMoreThanFiftyMillisecondsAfterTheLastFrameEvenAcrossTheWrap) {
     struct Case {

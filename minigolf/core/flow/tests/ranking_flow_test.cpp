@@ -6,7 +6,7 @@
 namespace minigolf {
 namespace {
 
-using testing::GolfGameTest;
+using test_support::GolfGameTest;
 
 RankTable StoredTable(std::initializer_list<std::int16_t> scores) {
     RankTable table;

@@ -101,7 +101,7 @@ TEST(RankingFile, AShortFileLeavesTheRestAsItWas) {
 }
 
 TEST(RankingFile, AMissingFileIsAnEmptyTableAndTheFirstSaveCreatesIt) {
-    testing::MemoryFiles files;
+    test_support::MemoryFiles files;
     RankTable table = Scores({1, 2, 3, 4, 5});
     const RankTable before = table;
     LoadRanking(files, table);

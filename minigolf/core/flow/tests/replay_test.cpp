@@ -13,9 +13,9 @@
 namespace minigolf {
 namespace {
 
-using testing::CourseBytes;
+using test_support::CourseBytes;
 
-class ReplayTest : public testing::GolfGameTest {
+class ReplayTest : public test_support::GolfGameTest {
 protected:
     void LoadRecording(const std::string& path) {
         std::ifstream in(path);

@@ -7,8 +7,8 @@
 namespace minigolf {
 namespace {
 
-using testing::BitmapShape;
-using testing::MakeBitmap;
+using test_support::BitmapShape;
+using test_support::MakeBitmap;
 
 TEST(BitmapSheet, SheetColoursCoverTheCubeOnlyAsFarAsTheUsedColourCount) {
     const auto bytes = MakeBitmap(BitmapShape{.usedColours = 205}, [](int, int) { return 1; });

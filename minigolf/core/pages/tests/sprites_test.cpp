@@ -22,7 +22,7 @@ protected:
     std::uint8_t Front(int x, int y) const { return presenter.shown.At(x, y); }
     std::uint8_t Back(int x, int y) { return surfaces.Back().At(x, y); }
 
-    testing::RecordingPresenter presenter;
+    test_support::RecordingPresenter presenter;
     Surfaces surfaces{presenter};
     SpriteTable table;
 };
@@ -93,7 +93,7 @@ TEST(ResetSprites, LoadsTheDefaultsAndShowsTheStatusPanelSprites) {
 }
 
 TEST(DrawGlyph, TakesTheShiftedColumnAndDrawsOntoTheBackground) {
-    testing::RecordingPresenter presenter;
+    test_support::RecordingPresenter presenter;
     Surfaces surfaces{presenter};
     surfaces.sheet.At(253, 444) = 77;  // top-left pixel of the letter O
     surfaces.sheet.At(252, 444) = 66;

@@ -3,7 +3,7 @@
 namespace minigolf {
 namespace {
 
-using Aiming = testing::ShotTest;
+using Aiming = test_support::ShotTest;
 
 TEST_F(Aiming, SidewaysMotionBeyondFiveTurnsTheAimAndWraps) {
     struct Case {

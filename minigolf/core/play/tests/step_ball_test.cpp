@@ -5,7 +5,7 @@
 namespace minigolf {
 namespace {
 
-using BallRolling = testing::ShotTest;
+using BallRolling = test_support::ShotTest;
 
 TEST_F(BallRolling, ALaunchAtNineSlowsByATenthEachFrameAndStopsOnAWholePixel) {
     Place(8.0, 200.0, 4, 9.0);

@@ -1,8 +1,8 @@
-#include "flight/effect_steps.h"
+#include "pelta/flight/effect_steps.h"
 
 #include <gtest/gtest.h>
 
-#include "flight/flight_step.h"
+#include "pelta/flight/flight_step.h"
 #include "flight_fixture.h"
 
 namespace pelta {

@@ -1,10 +1,10 @@
 #pragma once
 // Shared set-up for the flight tests: a ball in flight.
 
-#include "audio/recording_wav_player.h"
-#include "model/game_state.h"
-#include "model/random.h"
-#include "render/testing/recording_canvas.h"
+#include "common/audio/recording_wav_player.h"
+#include "pelta/model/game_state.h"
+#include "pelta/model/random.h"
+#include "pelta/render/testing/recording_canvas.h"
 
 namespace pelta {
 

@@ -1,4 +1,4 @@
-#include "flight/flight_step.h"
+#include "pelta/flight/flight_step.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "flight/hit_table.h"
+#include "pelta/flight/hit_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "flight/swing.h"
+#include "pelta/flight/swing.h"
 
 #include <gtest/gtest.h>
 
-#include "flight/flight_step.h"
-#include "flight/hit_flight.h"
+#include "pelta/flight/flight_step.h"
+#include "pelta/flight/hit_flight.h"
 #include "flight_fixture.h"
 
 namespace pelta {

@@ -1,8 +1,10 @@
 // The menu's game commands and the game-over, ranking and practice sequences.
 #include "game_fixture.h"
 
-namespace pelta::testing {
+namespace pelta {
 namespace {
+
+using test_support::GameTest;
 
 using Commands = GameTest;
 
@@ -179,4 +181,4 @@ TEST_F(Commands, RankingWhilePractisingOpensAtEasy) {
 }
 
 }  // namespace
-}  // namespace pelta::testing
+}  // namespace pelta

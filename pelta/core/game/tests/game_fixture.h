@@ -7,13 +7,13 @@
 
 #include <gtest/gtest.h>
 
-#include "audio/recording_wav_player.h"
-#include "game/pelta_game.h"
-#include "render/testing/recording_canvas.h"
+#include "common/audio/recording_wav_player.h"
+#include "pelta/game/pelta_game.h"
+#include "pelta/render/testing/recording_canvas.h"
 
-namespace pelta::testing {
+namespace test_support {
 
-class FakeTimer : public FrameTimer {
+class FakeTimer : public pelta::FrameTimer {
 public:
     bool Start() override {
         ++starts;
@@ -29,7 +29,7 @@ public:
     int starts = 0, stops = 0;
 };
 
-class FakeMusic : public BackgroundMusic {
+class FakeMusic : public pelta::BackgroundMusic {
 public:
     void Start() override { calls.push_back("Start"); }
     void Stop() override { calls.push_back("Stop"); }
@@ -43,7 +43,7 @@ public:
     bool enabled = true;
 };
 
-class FakeHost : public GameHost {
+class FakeHost : public pelta::GameHost {
 public:
     void ShowStopMessage(std::string_view text) override { messages.emplace_back(text); }
     void OpenRankingPage() override { ++rankingPages; }
@@ -52,46 +52,46 @@ public:
     int rankingPages = 0, helps = 0;
 };
 
-class ScriptedDialogs : public PeltaDialogs {
+class ScriptedDialogs : public pelta::PeltaDialogs {
 public:
-    void ShowGameOver(const GameOverData& data) override {
+    void ShowGameOver(const pelta::GameOverData& data) override {
         shown.push_back("GameOver");
         gameOver = data;
     }
-    std::string ShowNameEntry(const NameEntryData& data) override {
+    std::string ShowNameEntry(const pelta::NameEntryData& data) override {
         shown.push_back("NameEntry");
         nameEntry = data;
         return enteredName;
     }
-    void ShowRanking(const RankingData& data) override {
+    void ShowRanking(const pelta::RankingData& data) override {
         shown.push_back("Ranking");
         ranking = data;
     }
-    std::optional<PracticeSetup> ShowPractice(const PracticeSetup& preset) override {
+    std::optional<pelta::PracticeSetup> ShowPractice(const pelta::PracticeSetup& preset) override {
         shown.push_back("Practice");
         practicePreset = preset;
         return practiceAnswer;
     }
     std::vector<std::string> shown;
-    GameOverData gameOver;
-    NameEntryData nameEntry;
-    RankingData ranking;
-    PracticeSetup practicePreset;
-    std::optional<PracticeSetup> practiceAnswer;
+    pelta::GameOverData gameOver;
+    pelta::NameEntryData nameEntry;
+    pelta::RankingData ranking;
+    pelta::PracticeSetup practicePreset;
+    std::optional<pelta::PracticeSetup> practiceAnswer;
     std::string enteredName = "ﾀﾛｳ";
 };
 
 class GameTest : public ::testing::Test {
 protected:
-    RecordingCanvas canvas;
+    pelta::RecordingCanvas canvas;
     audio::RecordingWavPlayer sound;
     FakeMusic music;
     FakeTimer timer;
     ScriptedDialogs dialogs;
     FakeHost host;
-    LcgRandom random{12345};
-    PeltaGame game{GameServices{canvas, sound, music, timer, dialogs, host, random}};
-    GameState& s = game.state();
+    pelta::LcgRandom random{12345};
+    pelta::PeltaGame game{pelta::GameServices{canvas, sound, music, timer, dialogs, host, random}};
+    pelta::GameState& s = game.state();
 
     // Runs frames until `done` holds; fails the test after `limit` frames.
     int RunUntil(const std::function<bool()>& done, int limit = 5000) {
@@ -110,8 +110,8 @@ protected:
     // Lets one pitch go by unswung.
     void WatchOnePitch() {
         game.OnKey();
-        RunUntil([&] { return s.phase == GamePhase::Idle || s.phase == GamePhase::GameOver; });
+        RunUntil([&] { return s.phase == pelta::GamePhase::Idle || s.phase == pelta::GamePhase::GameOver; });
     }
 };
 
-}  // namespace pelta::testing
+}  // namespace test_support

@@ -3,8 +3,14 @@
 
 #include "game_fixture.h"
 
-namespace pelta::testing {
+namespace pelta {
 namespace {
+
+using test_support::FakeHost;
+using test_support::FakeMusic;
+using test_support::FakeTimer;
+using test_support::GameTest;
+using test_support::ScriptedDialogs;
 
 using Flow = GameTest;
 
@@ -167,4 +173,4 @@ TEST_F(Flow, WaveOffSilencesEveryEffect) {
 }
 
 }  // namespace
-}  // namespace pelta::testing
+}  // namespace pelta

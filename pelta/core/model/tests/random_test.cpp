@@ -1,4 +1,4 @@
-#include "model/random.h"
+#include "pelta/model/random.h"
 
 #include <gtest/gtest.h>
 

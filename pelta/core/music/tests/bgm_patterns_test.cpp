@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "music/bgm_patterns.h"
+#include "pelta/music/bgm_patterns.h"
 
 namespace pelta {
 namespace {

@@ -7,10 +7,10 @@
 #include <deque>
 #include <vector>
 
-#include "midi/recording_midi_out.h"
-#include "model/random.h"
-#include "music/bgm_patterns.h"
-#include "music/bgm_player.h"
+#include "common/midi/recording_midi_out.h"
+#include "pelta/model/random.h"
+#include "pelta/music/bgm_patterns.h"
+#include "pelta/music/bgm_player.h"
 
 namespace pelta {
 namespace {

@@ -1,4 +1,4 @@
-#include "render/testing/recording_canvas.h"
+#include "pelta/render/testing/recording_canvas.h"
 
 #include <utility>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "render/canvas.h"
+#include "pelta/render/canvas.h"
 
 namespace pelta {
 

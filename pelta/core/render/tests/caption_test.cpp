@@ -1,8 +1,8 @@
-#include "render/caption.h"
+#include "pelta/render/caption.h"
 
 #include <gtest/gtest.h>
 
-#include "render/testing/recording_canvas.h"
+#include "pelta/render/testing/recording_canvas.h"
 
 namespace pelta {
 namespace {

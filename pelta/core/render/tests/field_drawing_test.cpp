@@ -1,8 +1,8 @@
-#include "render/field_drawing.h"
+#include "pelta/render/field_drawing.h"
 
 #include <gtest/gtest.h>
 
-#include "render/testing/recording_canvas.h"
+#include "pelta/render/testing/recording_canvas.h"
 
 namespace pelta {
 namespace {

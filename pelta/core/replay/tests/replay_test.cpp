@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "replay/headless_game.h"
+#include "pelta/replay/headless_game.h"
 
 namespace pelta {
 namespace {

@@ -21,12 +21,12 @@
 #include <memory>
 #include <tuple>
 
-#include "app/about_dlg.h"
-#include "app/main_frame.h"
-#include "dialogs/tests/modal_answer.h"
-#include "qt/dialog_template.h"
-#include "scores/high_score_file.h"
-#include "settings/application_names.h"
+#include "pelta/app/about_dlg.h"
+#include "pelta/app/main_frame.h"
+#include "common/qt_testing/modal_answer.h"
+#include "common/qt/dialog_template.h"
+#include "pelta/scores/high_score_file.h"
+#include "pelta/settings/application_names.h"
 
 namespace pelta {
 namespace {
@@ -374,7 +374,7 @@ TEST_F(PeltaApp, AFailedSaveOfTheHighScoresIsShownWhenTheWindowCloses) {
     frame.show();
     QString message;
     {
-        testing::ModalAnswer answer([&message](QDialog& box) {
+        test_support::ModalAnswer answer([&message](QDialog& box) {
             if (auto* messageBox = qobject_cast<QMessageBox*>(&box)) message = messageBox->text();
             box.accept();
         });

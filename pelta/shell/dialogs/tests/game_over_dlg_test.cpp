@@ -1,4 +1,4 @@
-#include "dialogs/game_over_dlg.h"
+#include "pelta/dialogs/game_over_dlg.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -9,14 +9,14 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "dialogs/password_actions.h"
-#include "dialogs/tests/dialog_test_support.h"
+#include "pelta/dialogs/password_actions.h"
+#include "common/qt_testing/user_input.h"
 
 namespace pelta {
 namespace {
 
-using testing::Clipboard;
-using testing::SetClipboard;
+using test_support::Clipboard;
+using test_support::SetClipboard;
 
 GameOverData ExampleGame() {
     GameOverData data;
@@ -96,7 +96,7 @@ TEST(GameOverDlg, ShowsLevelScoreAndGameOverPassword) {
 }
 
 TEST(GameOverDlg, EscAndCloseBoxCopyThePasswordAndOnlyOkCloses) {
-    testing::OpenedUrls opened;
+    test_support::OpenedUrls opened;
     CGameOverDlg dialog(ExampleGame());
     QSignalSpy finished(&dialog, &QDialog::finished);
     dialog.show();

@@ -1,11 +1,11 @@
-#include "dialogs/name_entry_dlg.h"
+#include "pelta/dialogs/name_entry_dlg.h"
 
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include "dialogs/tests/dialog_test_support.h"
+#include "common/qt_testing/user_input.h"
 
 namespace pelta {
 namespace {
@@ -32,7 +32,7 @@ TEST(NameEntryDlg, HoldsAtMostTwelveShiftJisBytes) {
         CNameEntryDlg dialog({"", c.start.toStdString()});
         QLineEdit& edit = NameEdit(dialog);
         edit.end(false);
-        testing::TypeText(edit, c.typed);
+        test_support::TypeText(edit, c.typed);
         EXPECT_EQ(edit.text(), c.expected);
         EXPECT_EQ(dialog.Name(), c.expected.toStdString());
     }

@@ -1,4 +1,4 @@
-#include "dialogs/practice_dlg.h"
+#include "pelta/dialogs/practice_dlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>

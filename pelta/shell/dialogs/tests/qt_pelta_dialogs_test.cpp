@@ -1,4 +1,4 @@
-#include "dialogs/qt_pelta_dialogs.h"
+#include "pelta/dialogs/qt_pelta_dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,15 +10,15 @@
 #include <memory>
 #include <gtest/gtest.h>
 
-#include "dialogs/tests/dialog_test_support.h"
-#include "dialogs/tests/modal_answer.h"
+#include "common/qt_testing/user_input.h"
+#include "common/qt_testing/modal_answer.h"
 
 namespace pelta {
 namespace {
 
 // Acts on the modal dialog once it is up, as the player would.
-[[nodiscard]] std::unique_ptr<testing::ModalAnswer> WhenShown(std::function<void(QDialog&)> act) {
-    return std::make_unique<testing::ModalAnswer>(std::move(act));
+[[nodiscard]] std::unique_ptr<test_support::ModalAnswer> WhenShown(std::function<void(QDialog&)> act) {
+    return std::make_unique<test_support::ModalAnswer>(std::move(act));
 }
 
 void Click(QDialog& dialog, const char* name) {
@@ -30,7 +30,7 @@ TEST(QtPeltaDialogs, NameEntryGivesTheTypedNameOrTheOfferedOneOnEsc) {
     auto answer = WhenShown([](QDialog& dialog) {
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("name"));
         edit->clear();
-        testing::TypeText(*edit, "ペルタ");
+        test_support::TypeText(*edit, "ペルタ");
         Click(dialog, "ok");
     });
     EXPECT_EQ(dialogs.ShowNameEntry({"Easy の 1位 にﾗﾝｸｲﾝ !!", "na･na･shi"}), "ペルタ");
@@ -38,7 +38,7 @@ TEST(QtPeltaDialogs, NameEntryGivesTheTypedNameOrTheOfferedOneOnEsc) {
     answer = WhenShown([](QDialog& dialog) {
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("name"));
         edit->clear();
-        testing::TypeText(*edit, "xyz");
+        test_support::TypeText(*edit, "xyz");
         QTest::keyClick(edit, Qt::Key_Escape);
     });
     EXPECT_EQ(dialogs.ShowNameEntry({"", "na･na･shi"}), "na･na･shi");

@@ -1,4 +1,4 @@
-#include "dialogs/ranking_dlg.h"
+#include "pelta/dialogs/ranking_dlg.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,9 +11,9 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "dialogs/password_dlg.h"
-#include "dialogs/tests/dialog_test_support.h"
-#include "dialogs/tests/modal_answer.h"
+#include "pelta/dialogs/password_dlg.h"
+#include "common/qt_testing/user_input.h"
+#include "common/qt_testing/modal_answer.h"
 
 namespace pelta {
 namespace {
@@ -97,7 +97,7 @@ TEST(RankingDlg, PasswordButtonOpensThePasswordDialog) {
     dialog.show();
     bool opened = false;
     {
-        testing::ModalAnswer answer([&opened](QDialog& passwords) {
+        test_support::ModalAnswer answer([&opened](QDialog& passwords) {
             opened = dynamic_cast<CPasswordDlg*>(&passwords) != nullptr;
             passwords.accept();
         });
@@ -161,16 +161,16 @@ TEST(PasswordDlg, EmptyLevelShowsQuestionMarksAndDisablesNames) {
 }
 
 TEST(PasswordDlg, EscCopiesAndOnlyOkCloses) {
-    testing::OpenedUrls opened;
+    test_support::OpenedUrls opened;
     CPasswordDlg dialog(Tables());
     PasswordView view = View(dialog);
     view.levels->setCurrentIndex(1);
     view.names->setCurrentIndex(1);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    testing::SetClipboard("before");
+    test_support::SetClipboard("before");
     QTest::keyClick(view.password, Qt::Key_Escape);
-    EXPECT_EQ(testing::Clipboard(), "6G1000102031001001S");
+    EXPECT_EQ(test_support::Clipboard(), "6G1000102031001001S");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.close());
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("register")), Qt::LeftButton);
